@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+
+// The program's QApplication: its title is "ZUNOV", and an exception that
+// escapes an event handler is shown in the standard error box instead of
+// ending the program. Handlers that can fail catch their own errors through
+// reportingErrors(); this is the safety net behind them.
+class Application : public QApplication
+{
+public:
+    Application(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};

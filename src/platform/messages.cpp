@@ -1,0 +1,62 @@
+#include "platform/messages.h"
+
+#include "platform/apperror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+MessageSink &currentSink()
+{
+    static MessageSink sink;
+    return sink;
+}
+
+void showModalBox(MessageKind kind, const QString &text)
+{
+    QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QApplication::applicationName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void deliver(MessageKind kind, const QString &text)
+{
+    if (const MessageSink &sink = currentSink())
+        sink(kind, text);
+    else
+        showModalBox(kind, text);
+}
+
+} // namespace
+
+void showMessage(const QString &text)
+{
+    deliver(MessageKind::Information, text);
+}
+
+void showError(const QString &text)
+{
+    deliver(MessageKind::Error, text);
+}
+
+MessageSink setMessageSink(MessageSink sink)
+{
+    MessageSink previous = std::move(currentSink());
+    currentSink() = std::move(sink);
+    return previous;
+}
+
+bool reportingErrors(const std::function<void()> &action)
+{
+    try {
+        action();
+        return true;
+    } catch (const AppError &error) {
+        showError(error.text() + QLatin1Char('.'));
+    } catch (const std::exception &error) {
+        showError(QString::fromLocal8Bit(error.what()) + QLatin1Char('.'));
+    }
+    return false;
+}
