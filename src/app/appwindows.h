@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+
+class TT_ZUNOV;
+
+// All windows of the program, created hidden in their fixed order and living
+// until the program ends. The global instance pointers are valid while this
+// object lives, so a test can create and destroy a whole set more than once.
+class AppWindows
+{
+public:
+    AppWindows();
+    ~AppWindows();
+
+    AppWindows(const AppWindows &) = delete;
+    AppWindows &operator=(const AppWindows &) = delete;
+
+    TT_ZUNOV *mainWindow() const { return m_main.get(); }
+
+private:
+    std::unique_ptr<TT_ZUNOV> m_main;
+};

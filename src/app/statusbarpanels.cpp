@@ -1,0 +1,28 @@
+#include "app/statusbarpanels.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
+{
+    for (qsizetype i = 0; i < panels.size(); ++i) {
+        auto *label = new QLabel(panels[i].text, bar);
+        label->setObjectName(QStringLiteral("Panel%1").arg(i));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The widths are the least each panel gets; the last panel takes
+        // the rest of the bar so that a long action text is never cut.
+        label->setMinimumWidth(panels[i].width);
+        bar->addWidget(label, i == panels.size() - 1 ? 1 : 0);
+        m_labels.append(label);
+    }
+}
+
+void StatusBarPanels::setText(int index, const QString &text)
+{
+    m_labels.at(index)->setText(text);
+}
+
+QString StatusBarPanels::text(int index) const
+{
+    return m_labels.at(index)->text();
+}

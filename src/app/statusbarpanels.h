@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QStatusBar;
+
+// The main window's status bar as a row of fixed panels addressed by index,
+// the way its handlers report the link state and the last action.
+class StatusBarPanels
+{
+public:
+    struct Panel
+    {
+        QString text;
+        int width;
+    };
+
+    StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels);
+
+    void setText(int index, const QString &text);
+    QString text(int index) const;
+
+private:
+    QList<QLabel *> m_labels;
+};

@@ -1,0 +1,125 @@
+#include "app/tt_zunov.h"
+
+#include "app/statuspanel.h"
+#include "measure/numberformat.h"
+#include "platform/labeltext.h"
+#include "ui_tt_zunov.h"
+
+TT_ZUNOV *T_ZUNOV = nullptr;
+
+namespace {
+
+constexpr int StatusTickMs = 100;
+constexpr int HandshakeStepMs = 500;
+
+const QString OnlineText = QStringLiteral("ONLINE");
+const QString OfflineText = QStringLiteral("OFFLINE");
+const QString NoCommunicationText = QStringLiteral("Žádná komunikace");
+
+// A poll period of 0 or below (absent, not a number, or typed with a minus)
+// means the program never polls; the timers are never handed a negative value.
+int pollInterval(int pollPeriodMs)
+{
+    return pollPeriodMs > 0 ? pollPeriodMs : 0;
+}
+
+} // namespace
+
+TT_ZUNOV::TT_ZUNOV(QWidget *parent)
+    : QMainWindow(parent)
+    , Timer1(new Timer(StatusTickMs, this))
+    , Timer2(new Timer(0, this))
+    , Timer3(new Timer(0, this))
+    , Timer4(new Timer(HandshakeStepMs, this))
+    , Timer5(new Timer(HandshakeStepMs, this))
+    , Timer6(new Timer(HandshakeStepMs, this))
+    , Timer7(new Timer(HandshakeStepMs, this))
+    , ui(std::make_unique<Ui::TT_ZUNOV>())
+{
+    ui->setupUi(this);
+    m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1,
+                                                 QList<StatusBarPanels::Panel>{
+                                                     {QStringLiteral("Stav:"), 40},
+                                                     {OfflineText, 60},
+                                                     {QString(), 100},
+                                                     {QStringLiteral("Akce:"), 50},
+                                                     {NoCommunicationText, 50},
+                                                 });
+    // The layout is fixed: the client area below the menu bar is 426 x 551
+    // pixels, the status bar included.
+    ui->centralwidget->setFixedSize(426, 551 - 19);
+    ui->StatusBar1->setFixedHeight(19);
+    connectHandlers();
+
+    NakresliUkazku();
+    state.online = false;
+    Timer2->setInterval(pollInterval(state.pollPeriodMs));
+    Timer3->setInterval(pollInterval(state.pollPeriodMs) / 2);
+    // The slider clamps this to its right end, 0; the change runs cas1Change,
+    // which shows "000" and prepares a generator frame.
+    ui->cas1->setValue(255);
+    setInitialTexts();
+
+    Timer1->setEnabled(true);
+    adjustSize();
+    setFixedSize(size());
+    move(715, 74);
+}
+
+TT_ZUNOV::~TT_ZUNOV() = default;
+
+void TT_ZUNOV::connectHandlers()
+{
+    connect(ui->Konec1, &QAction::triggered, this, &TT_ZUNOV::Konec1Click);
+    connect(ui->cas1, &QScrollBar::valueChanged, this, &TT_ZUNOV::cas1Change);
+    connect(Timer1, &Timer::timeout, this, &TT_ZUNOV::Timer1Timer);
+    connect(Timer3, &Timer::timeout, this, &TT_ZUNOV::Timer3Timer);
+}
+
+void TT_ZUNOV::setInitialTexts()
+{
+    // Every label that is not centred takes the size of its text.
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label != ui->Label1 && label != ui->Label && label != ui->Ukazka
+            && label->parent() != ui->StatusBar1)
+            label->adjustSize();
+    }
+    const QString volts = formatNumber(QStringLiteral("000"), 0) + QStringLiteral(" V");
+    ui->Label->setText(volts);
+    ui->Label1->setText(volts);
+    setLabelText(ui->cass1, formatNumber(QStringLiteral("000"), 0));
+    setLabelText(ui->Label12,
+                 formatNumber(QStringLiteral("00000000"), state.tx[3]) + QStringLiteral("Hz"));
+    setLabelText(ui->Label11,
+                 formatNumber(QStringLiteral("0.00"), state.tx[3] * 0.01) + QStringLiteral("A"));
+    setLabelText(ui->RXXX, QStringLiteral("ohm"));
+}
+
+void TT_ZUNOV::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    emit closed();
+}
+
+void TT_ZUNOV::Konec1Click()
+{
+    close();
+}
+
+void TT_ZUNOV::Timer1Timer()
+{
+    if (state.online) {
+        m_panels->setText(StatusPanel::LinkState, OnlineText);
+        Timer2->setInterval(pollInterval(state.pollPeriodMs));
+    } else {
+        m_panels->setText(StatusPanel::LinkState, OfflineText);
+    }
+    if (state.restartRequested)
+        close();
+}
+
+void TT_ZUNOV::Timer3Timer()
+{
+    Timer3->setEnabled(false);
+    m_panels->setText(StatusPanel::LastAction, NoCommunicationText);
+}

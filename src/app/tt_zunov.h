@@ -1,0 +1,64 @@
+#pragma once
+
+#include "app/programstate.h"
+#include "app/statusbarpanels.h"
+#include "generator/waveformtable.h"
+#include "platform/timer.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class TT_ZUNOV;
+}
+
+// The main window: shows the measurements, hosts the generator panel, owns
+// the program-wide state and the timers through which the program runs.
+// Handlers that belong to a subsystem live in that subsystem's folder.
+class TT_ZUNOV : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TT_ZUNOV(QWidget *parent = nullptr);
+    ~TT_ZUNOV() override;
+
+    ProgramState state;
+    WaveformTable waveformTable{};
+
+    Timer *const Timer1; // link state and restart request, every 100 ms
+    Timer *const Timer2; // measurement poll, every poll period
+    Timer *const Timer3; // one-shot reset of the action panel
+    Timer *const Timer4; // handshake steps 1 to 4, 500 ms apart
+    Timer *const Timer5;
+    Timer *const Timer6;
+    Timer *const Timer7;
+
+    QString panelText(int index) const { return m_panels->text(index); }
+
+    // Draws the generator preview from the current waveform table.
+    void NakresliUkazku();
+
+signals:
+    // The window was closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectHandlers();
+    void setInitialTexts();
+
+    void Konec1Click();
+    void Timer1Timer();
+    void Timer3Timer();
+    void cas1Change(int position);
+
+    std::unique_ptr<Ui::TT_ZUNOV> ui;
+    std::unique_ptr<StatusBarPanels> m_panels;
+};
+
+// The single main window while the program runs (null otherwise).
+extern TT_ZUNOV *T_ZUNOV;
