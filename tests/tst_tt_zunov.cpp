@@ -51,6 +51,10 @@ void tst_TT_ZUNOV::init()
     QVERIFY(m_dir->isValid());
     m_savedDir = QDir::currentPath();
     QDir::setCurrent(m_dir->path());
+    QFile help(QStringLiteral("HELP.dat"));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.write("Nápověda\n");
+    help.close();
     m_sink = std::make_unique<RecordingMessageSink>();
     m_windows = std::make_unique<AppWindows>();
 }
@@ -58,10 +62,11 @@ void tst_TT_ZUNOV::init()
 void tst_TT_ZUNOV::cleanup()
 {
     m_windows.reset();
-    QVERIFY2(m_sink->texts().isEmpty(), qPrintable(m_sink->texts().join(QLatin1Char('|'))));
+    const QStringList messages = m_sink->texts();
     m_sink.reset();
     QDir::setCurrent(m_savedDir);
     m_dir.reset();
+    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
 }
 
 void tst_TT_ZUNOV::initialTexts_data()

@@ -3,6 +3,9 @@
 #include <memory>
 
 class TT_ZUNOV;
+class TfrmOProgramu;
+class Tnapoved;
+class TPripoj;
 
 // All windows of the program, created hidden in their fixed order and living
 // until the program ends. The global instance pointers are valid while this
@@ -20,4 +23,7 @@ public:
 
 private:
     std::unique_ptr<TT_ZUNOV> m_main;
+    std::unique_ptr<TfrmOProgramu> m_about;
+    std::unique_ptr<Tnapoved> m_help;
+    std::unique_ptr<TPripoj> m_connect;
 };

@@ -1,6 +1,8 @@
 #include "app/tt_zunov.h"
 
 #include "app/statuspanel.h"
+#include "dialogs/tfrmoprogramu.h"
+#include "dialogs/tnapoved.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "ui_tt_zunov.h"
@@ -71,6 +73,8 @@ TT_ZUNOV::~TT_ZUNOV() = default;
 void TT_ZUNOV::connectHandlers()
 {
     connect(ui->Konec1, &QAction::triggered, this, &TT_ZUNOV::Konec1Click);
+    connect(ui->N1, &QAction::triggered, this, &TT_ZUNOV::N1Click);
+    connect(ui->Info1, &QAction::triggered, this, &TT_ZUNOV::Info1Click);
     connect(ui->cas1, &QScrollBar::valueChanged, this, &TT_ZUNOV::cas1Change);
     connect(Timer1, &Timer::timeout, this, &TT_ZUNOV::Timer1Timer);
     connect(Timer3, &Timer::timeout, this, &TT_ZUNOV::Timer3Timer);
@@ -104,6 +108,18 @@ void TT_ZUNOV::closeEvent(QCloseEvent *event)
 void TT_ZUNOV::Konec1Click()
 {
     close();
+}
+
+void TT_ZUNOV::N1Click()
+{
+    if (napoved)
+        napoved->exec();
+}
+
+void TT_ZUNOV::Info1Click()
+{
+    if (frmOProgramu)
+        frmOProgramu->exec();
 }
 
 void TT_ZUNOV::Timer1Timer()

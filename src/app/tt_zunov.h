@@ -52,6 +52,8 @@ private:
     void setInitialTexts();
 
     void Konec1Click();
+    void N1Click();
+    void Info1Click();
     void Timer1Timer();
     void Timer3Timer();
     void cas1Change(int position);

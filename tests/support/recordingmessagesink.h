@@ -9,6 +9,8 @@
 // Takes the place of the modal message boxes while a test runs, so that no
 // test waits for a click, and keeps every message for the test to check.
 // An optional reaction runs inside the "box", while the program would wait.
+// Sinks restore the one they replaced, so nest them strictly (destroy the
+// newer one first).
 class RecordingMessageSink
 {
 public:

@@ -1,0 +1,24 @@
+#include "dialogs/tfrmoprogramu.h"
+
+#include "ui_tfrmoprogramu.h"
+
+TfrmOProgramu *frmOProgramu = nullptr;
+
+TfrmOProgramu::TfrmOProgramu(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::TfrmOProgramu>())
+{
+    ui->setupUi(this);
+    for (QLabel *label : findChildren<QLabel *>())
+        label->adjustSize();
+    setFixedSize(size());
+    connect(ui->Button1, &QPushButton::clicked, this, &TfrmOProgramu::Button1Click);
+}
+
+TfrmOProgramu::~TfrmOProgramu() = default;
+
+void TfrmOProgramu::Button1Click()
+{
+    close();
+}

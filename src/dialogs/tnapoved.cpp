@@ -1,0 +1,38 @@
+#include "dialogs/tnapoved.h"
+
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "ui_tnapoved.h"
+
+Tnapoved *napoved = nullptr;
+
+namespace {
+
+const QString HelpFileName = QStringLiteral("HELP.dat");
+
+} // namespace
+
+Tnapoved::Tnapoved(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::Tnapoved>())
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    connect(ui->Button1, &QPushButton::clicked, this, &Tnapoved::Button1Click);
+    // A missing help file is reported while the program starts; the window
+    // then keeps its layout text.
+    reportingErrors([this] { FormCreate(); });
+}
+
+Tnapoved::~Tnapoved() = default;
+
+void Tnapoved::FormCreate()
+{
+    ui->Memo1->setPlainText(readTextFile(HelpFileName));
+}
+
+void Tnapoved::Button1Click()
+{
+    close();
+}

@@ -1,0 +1,39 @@
+#include "dialogs/tpripoj.h"
+
+#include "platform/labeltext.h"
+#include "ui_tpripoj.h"
+
+TPripoj *Pripoj = nullptr;
+
+TPripoj::TPripoj(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::TPripoj>())
+{
+    ui->setupUi(this);
+    for (QLabel *label : findChildren<QLabel *>())
+        label->adjustSize();
+    setFixedSize(size());
+}
+
+TPripoj::~TPripoj() = default;
+
+void TPripoj::setStepText(const QString &text)
+{
+    setLabelText(ui->Label1, text);
+}
+
+void TPripoj::setSentByte(int value)
+{
+    setLabelText(ui->Label4, QString::number(value));
+}
+
+void TPripoj::setReceivedByte(int value)
+{
+    setLabelText(ui->Label5, QString::number(value));
+}
+
+void TPripoj::setProgress(int percent)
+{
+    ui->ProgressBar1->setValue(percent);
+}
