@@ -18,7 +18,9 @@ constexpr int kHighestRange = 205;
 // switches that channel to whole volts.
 constexpr int kMaxTenthsInByte = 255;
 constexpr int kMaxVoltageTenths = 400;
-constexpr int kMaxFrequencyHz = 0xFFFFFF;
+// The generator's useful band; the reading wanders inside it.
+constexpr int kMinFrequencyHz = 100;
+constexpr int kMaxFrequencyHz = 20'000;
 
 uint8_t byteOf(int value) {
     return static_cast<uint8_t>(value & 0xFF);
@@ -58,7 +60,7 @@ Frame ReplyGenerator::next() {
         m_kind = Kind::Frequency;
         break;
     case Kind::Frequency:
-        m_frequencyHz = wander(m_frequencyHz, 50, 0, kMaxFrequencyHz);
+        m_frequencyHz = wander(m_frequencyHz, 50, kMinFrequencyHz, kMaxFrequencyHz);
         reply = {kFrequency, byteOf(m_frequencyHz >> 16), byteOf(m_frequencyHz >> 8),
                  byteOf(m_frequencyHz)};
         m_kind = Kind::Current;
