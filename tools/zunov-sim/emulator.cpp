@@ -1,6 +1,7 @@
 #include "emulator.h"
 
 #include "decimal.h"
+#include "floodpacer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,7 +24,6 @@ constexpr milliseconds kPollSlice{50};
 constexpr milliseconds kFrameGap{2500};
 // Time for the program to read the last reply byte before the line goes dead.
 constexpr milliseconds kHangUpGrace{100};
-constexpr int kMaxFloodBurst = 256;
 constexpr std::size_t kReadChunk = 64;
 
 struct Pending {
@@ -164,13 +164,12 @@ void Emulator::run(int masterFd) {
     // ones behind it, as a busy instrument would.
     std::deque<Pending> outgoing;
     Clock::time_point lastReceived = Clock::now();
-    Clock::time_point nextFlood = Clock::time_point::max();
     Clock::time_point hangUpAt = Clock::time_point::max();
-    int floodRate = 0;
+    FloodPacer flood;
 
     while (!m_stopRequested) {
         Clock::time_point now = Clock::now();
-        Clock::time_point wakeUp = std::min(nextFlood, now + kPollSlice);
+        Clock::time_point wakeUp = std::min(flood.next(), now + kPollSlice);
         if (!outgoing.empty())
             wakeUp = std::min(wakeUp, outgoing.front().due);
         pollfd watch{masterFd, POLLIN, 0};
@@ -214,23 +213,14 @@ void Emulator::run(int masterFd) {
             wantedFlood = m_instrument.faults().floodPerSecond;
         }
 
-        if (wantedFlood != floodRate) {
-            floodRate = wantedFlood;
-            nextFlood = floodRate > 0 ? now : Clock::time_point::max();
-        }
-        const auto floodInterval = std::chrono::duration_cast<Clock::duration>(
-            std::chrono::seconds{1} / std::max(floodRate, 1));
-        for (int burst = 0; burst < kMaxFloodBurst && nextFlood <= now; ++burst) {
+        for (int i = flood.bytesDue(wantedFlood, now); i > 0; --i) {
             uint8_t byte = 0;
             {
                 std::lock_guard lock(m_mutex);
                 byte = m_instrument.unsolicitedByte();
             }
             (void)!::write(masterFd, &byte, 1); // nobody is reading: the byte is lost, as on a wire
-            nextFlood += floodInterval;
         }
-        if (nextFlood < now)
-            nextFlood = now; // a rate beyond what we can write: do not fall ever further behind
 
         if (hangUpDue && outgoing.empty()) {
             hangUpAt = std::min(hangUpAt, now + kHangUpGrace);

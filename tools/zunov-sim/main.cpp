@@ -41,6 +41,9 @@ int main(int argc, char *argv[]) {
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    // Whoever reads our reports may go away first; that must not kill us
+    // before the link is removed.
+    std::signal(SIGPIPE, SIG_IGN);
 
     Emulator emulator(options.seed);
     emulator.setFaults(options.faults);
