@@ -1,0 +1,233 @@
+#include "emulator.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace zunovsim;
+
+namespace {
+constexpr int kReadTimeoutMs = 1000;
+
+// The test's end of the line, opened the way the program opens its port.
+class Port {
+public:
+    explicit Port(const std::string &path)
+        : m_fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {
+        termios settings{};
+        if (m_fd >= 0 && tcgetattr(m_fd, &settings) == 0) {
+            cfmakeraw(&settings);
+            tcsetattr(m_fd, TCSANOW, &settings);
+        }
+    }
+    ~Port() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Port(const Port &) = delete;
+    Port &operator=(const Port &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+
+    // One byte, or -1 when none came within the time-out.
+    int read(int timeoutMs = kReadTimeoutMs) const {
+        pollfd watch{m_fd, POLLIN, 0};
+        uint8_t byte = 0;
+        if (::poll(&watch, 1, timeoutMs) == 1 && ::read(m_fd, &byte, 1) == 1)
+            return byte;
+        return -1;
+    }
+
+    QList<int> exchange(const QList<int> &bytes) const {
+        QList<int> answers;
+        for (int value : bytes) {
+            const auto byte = static_cast<uint8_t>(value);
+            if (::write(m_fd, &byte, 1) != 1)
+                return answers;
+            answers.append(read());
+        }
+        return answers;
+    }
+
+private:
+    int m_fd;
+};
+} // namespace
+
+class tst_Emulator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void handshakeIsEchoed();
+    void pollGetsAReplyFrame();
+    void scriptedRepliesArriveExactly_data();
+    void scriptedRepliesArriveExactly();
+    void portCanBeReopened();
+    void generatorFrameIsReported();
+    void linkPointsToSlave();
+    void staleLinkIsReplaced();
+    void hangUpAfterExchanges();
+    void lateByteComesAfterTheOthersWait();
+    void floodSendsUnaskedBytes();
+    void startAndStopRepeatedly();
+};
+
+void tst_Emulator::handshakeIsEchoed() {
+    Emulator emulator;
+    emulator.start();
+    Port port(emulator.slavePath());
+    QVERIFY(port.isOpen());
+    QCOMPARE(port.exchange({111, 111, 111, 111}), (QList<int>{111, 111, 111, 111}));
+    QCOMPARE(emulator.handshakeCount(), 4);
+}
+
+void tst_Emulator::pollGetsAReplyFrame() {
+    Emulator emulator(3);
+    emulator.start();
+    Port port(emulator.slavePath());
+    const QList<int> reply = port.exchange({211, 0, 0, 0});
+    QCOMPARE(reply.size(), 4);
+    QVERIFY(!reply.contains(-1));
+    QVERIFY(QList<int>({'c', 'b', 'f', 'e', 'g'}).contains(reply[0]));
+    QTRY_COMPARE(emulator.exchangeCount(), 1);
+}
+
+void tst_Emulator::scriptedRepliesArriveExactly_data() {
+    QTest::addColumn<QList<int>>("reply");
+    QTest::newRow("U1 and U2 together") << QList<int>{'c', 'a', 123, 45};
+    QTest::newRow("resistance") << QList<int>{'f', 201, 0, 47};
+    QTest::newRow("frequency") << QList<int>{'e', 0, 0, 200};
+    QTest::newRow("current") << QList<int>{'g', 0, 0, 150};
+    // A line left in cooked mode would eat or change these.
+    QTest::newRow("control bytes pass untouched") << QList<int>{3, 10, 13, 0x7F};
+    QTest::newRow("flow-control bytes pass untouched") << QList<int>{0x11, 0x13, 0x1A, 0xFF};
+}
+
+void tst_Emulator::scriptedRepliesArriveExactly() {
+    QFETCH(QList<int>, reply);
+    Emulator emulator;
+    Frame frame{};
+    std::copy(reply.begin(), reply.end(), frame.begin());
+    emulator.queueReplies({frame});
+    emulator.start();
+    Port port(emulator.slavePath());
+    QCOMPARE(port.exchange({211, 0, 0, 0}), reply);
+}
+
+// The program closes its port at exit and opens it again at the next start;
+// the line must still be there.
+void tst_Emulator::portCanBeReopened() {
+    Emulator emulator;
+    emulator.start();
+    for (int round = 0; round < 2; ++round) {
+        Port port(emulator.slavePath());
+        QCOMPARE(port.exchange({111}), QList<int>{111});
+    }
+}
+
+void tst_Emulator::generatorFrameIsReported() {
+    Emulator emulator;
+    QStringList heard;
+    std::mutex heardMutex;
+    emulator.setReportHandler([&](std::string_view text) {
+        std::lock_guard lock(heardMutex);
+        heard.append(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    });
+    emulator.start();
+    Port port(emulator.slavePath());
+    QCOMPARE(port.exchange({100, 50, 255, 0}), (QList<int>{100, 50, 255, 0}));
+    const std::string expected = "generator: waveform 50 (Pila) frequency 255";
+    QTRY_COMPARE(emulator.reports(), std::vector<std::string>{expected});
+    std::lock_guard lock(heardMutex);
+    QCOMPARE(heard, QStringList{QString::fromStdString(expected)});
+}
+
+void tst_Emulator::linkPointsToSlave() {
+    QTemporaryDir dir;
+    Emulator emulator;
+    emulator.setLink(dir.path().toStdString(), 3);
+    emulator.start();
+    const QFileInfo link(dir.filePath("COM3"));
+    QVERIFY(link.isSymLink());
+    QCOMPARE(link.symLinkTarget(), QString::fromStdString(emulator.slavePath()));
+    Port port(link.filePath().toStdString());
+    QCOMPARE(port.exchange({111}), QList<int>{111});
+    emulator.stop();
+    QVERIFY(!QFileInfo(dir.filePath("COM3")).isSymLink());
+}
+
+void tst_Emulator::staleLinkIsReplaced() {
+    QTemporaryDir dir;
+    const QString linkPath = dir.filePath("COM1");
+    QVERIFY(QFile::link("/dev/pts/nonexistent", linkPath));
+    Emulator emulator;
+    emulator.setLink(dir.path().toStdString(), 1);
+    emulator.start();
+    QCOMPARE(QFileInfo(linkPath).symLinkTarget(), QString::fromStdString(emulator.slavePath()));
+}
+
+void tst_Emulator::hangUpAfterExchanges() {
+    Emulator emulator;
+    emulator.setFaults({.hangUpAfter = 1});
+    emulator.start();
+    Port port(emulator.slavePath());
+    QCOMPARE(port.exchange({211, 0, 0, 0}).count(-1), 0);
+
+    pollfd watch{port.fd(), POLLIN, 0};
+    QCOMPARE(::poll(&watch, 1, 5000), 1);
+    QVERIFY(watch.revents & POLLHUP);
+    uint8_t byte = 0;
+    const ssize_t got = ::read(port.fd(), &byte, 1);
+    QVERIFY(got == 0 || (got < 0 && errno == EIO));
+    QTRY_VERIFY(emulator.hungUp());
+    QTRY_VERIFY(!emulator.isRunning());
+    QCOMPARE(emulator.reports().back(), "hang-up");
+}
+
+// A late first byte lands in the read of the second: the reply slides one
+// place, as it would with a slow instrument.
+void tst_Emulator::lateByteComesAfterTheOthersWait() {
+    constexpr int kShortReadMs = 200;
+    Emulator emulator;
+    emulator.queueReplies({{'g', 0, 0, 150}});
+    emulator.setFaults({.lateByte = 1, .lateDelay = std::chrono::milliseconds(600)});
+    emulator.start();
+    Port port(emulator.slavePath());
+    const uint8_t poll = 211;
+    QCOMPARE(::write(port.fd(), &poll, 1), 1);
+    QCOMPARE(port.read(kShortReadMs), -1);
+    QCOMPARE(port.exchange({0, 0, 0}), (QList<int>{'g', 0, 0}));
+    QCOMPARE(port.read(), 150);
+}
+
+void tst_Emulator::floodSendsUnaskedBytes() {
+    Emulator emulator;
+    emulator.setFaults({.floodPerSecond = 500});
+    emulator.start();
+    Port port(emulator.slavePath());
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(port.read() >= 0);
+}
+
+void tst_Emulator::startAndStopRepeatedly() {
+    Emulator emulator;
+    for (int round = 0; round < 2; ++round) {
+        emulator.start();
+        QVERIFY(emulator.isRunning());
+        Port port(emulator.slavePath());
+        QCOMPARE(port.exchange({111}), QList<int>{111});
+        emulator.stop();
+        QVERIFY(!emulator.isRunning());
+    }
+    QCOMPARE(emulator.handshakeCount(), 2);
+}
+
+QTEST_GUILESS_MAIN(tst_Emulator)
+#include "tst_emulator.moc"

@@ -1,0 +1,126 @@
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kStartTimeoutMs = 5000;
+
+// Starts zunov-sim in dir and returns the first line it prints.
+QString startSim(QProcess &process, const QString &dir, const QStringList &extra = {}) {
+    process.start(ZUNOV_SIM, QStringList{"--dir", dir} + extra);
+    if (!process.waitForStarted(kStartTimeoutMs))
+        return {};
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.canReadLine() && clock.elapsed() < kStartTimeoutMs)
+        process.waitForReadyRead(100);
+    return QString::fromUtf8(process.readLine()).trimmed();
+}
+
+// Sends the frame through the port and returns what came back.
+QByteArray exchange(const QString &path, const QByteArray &frame) {
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    termios settings{};
+    tcgetattr(fd, &settings);
+    cfmakeraw(&settings);
+    tcsetattr(fd, TCSANOW, &settings);
+    QByteArray answers;
+    for (char byte : frame) {
+        pollfd watch{fd, POLLIN, 0};
+        char answer = 0;
+        if (::write(fd, &byte, 1) == 1 && ::poll(&watch, 1, 1000) == 1
+            && ::read(fd, &answer, 1) == 1)
+            answers.append(answer);
+    }
+    ::close(fd);
+    return answers;
+}
+} // namespace
+
+class tst_ZunovSim : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsSlavePathAndLinks();
+    void reportsGeneratorFrames();
+    void helpNamesEverySwitch_data();
+    void helpNamesEverySwitch();
+    void badArgumentsAreRefused_data();
+    void badArgumentsAreRefused();
+};
+
+void tst_ZunovSim::printsSlavePathAndLinks() {
+    QTemporaryDir dir;
+    QProcess sim;
+    const QString slave = startSim(sim, dir.path(), {"--port", "7"});
+    QVERIFY2(slave.startsWith("/dev/"), qPrintable(slave));
+    const QFileInfo link(dir.filePath("COM7"));
+    QVERIFY(link.isSymLink());
+    QCOMPARE(link.symLinkTarget(), slave);
+    QCOMPARE(exchange(link.filePath(), QByteArray(4, 'o')), QByteArray(4, 'o'));
+
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(kStartTimeoutMs));
+    QCOMPARE(sim.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.exitCode(), 0);
+    QVERIFY(!QFileInfo(dir.filePath("COM7")).isSymLink());
+}
+
+void tst_ZunovSim::reportsGeneratorFrames() {
+    QTemporaryDir dir;
+    QProcess sim;
+    const QString slave = startSim(sim, dir.path());
+    const QByteArray frame("\x64\x32\xff\x00", 4);
+    QCOMPARE(exchange(slave, frame), frame);
+    QTRY_VERIFY(sim.canReadLine());
+    QCOMPARE(sim.readLine().trimmed(), "generator: waveform 50 (Pila) frequency 255");
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(kStartTimeoutMs));
+}
+
+void tst_ZunovSim::helpNamesEverySwitch_data() {
+    QTest::addColumn<QString>("option");
+    for (const char *option :
+         {"--help", "--dir", "--port", "--seed", "--silence", "--wrong-echo", "--late-byte",
+          "--late-ms", "--drop-byte", "--garbage", "--hang-up-after", "--flood"}) {
+        QTest::newRow(option) << QString::fromLatin1(option);
+    }
+}
+
+void tst_ZunovSim::helpNamesEverySwitch() {
+    QFETCH(QString, option);
+    QProcess sim;
+    sim.start(ZUNOV_SIM, {"--help"});
+    QVERIFY(sim.waitForFinished(kStartTimeoutMs));
+    QCOMPARE(sim.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(sim.readAllStandardOutput()).contains("  " + option + ' '));
+}
+
+void tst_ZunovSim::badArgumentsAreRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown switch") << QStringList{"--loud"};
+    QTest::newRow("handshake step 5") << QStringList{"--wrong-echo", "5"};
+    QTest::newRow("port that is no number") << QStringList{"--port", "abc"};
+    QTest::newRow("trailing characters") << QStringList{"--seed", "12x"};
+    QTest::newRow("missing value") << QStringList{"--drop-byte"};
+}
+
+void tst_ZunovSim::badArgumentsAreRefused() {
+    QFETCH(QStringList, arguments);
+    QProcess sim;
+    sim.start(ZUNOV_SIM, arguments);
+    QVERIFY(sim.waitForFinished(kStartTimeoutMs));
+    QCOMPARE(sim.exitCode(), 2);
+    QVERIFY(sim.readAllStandardOutput().isEmpty());
+    QVERIFY(sim.readAllStandardError().startsWith("zunov-sim: "));
+}
+
+QTEST_GUILESS_MAIN(tst_ZunovSim)
+#include "tst_zunovsim.moc"

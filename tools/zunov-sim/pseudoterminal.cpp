@@ -1,0 +1,98 @@
+#include "pseudoterminal.h"
+
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <termios.h>
+#include <unistd.h>
+
+namespace zunovsim {
+
+namespace {
+[[noreturn]] void fail(const char *what) {
+    throw std::system_error(errno, std::generic_category(), what);
+}
+
+void makeRaw(int fd, const char *what) {
+    termios settings{};
+    if (tcgetattr(fd, &settings) != 0)
+        fail(what);
+    cfmakeraw(&settings);
+    cfsetispeed(&settings, B9600);
+    cfsetospeed(&settings, B9600);
+    if (tcsetattr(fd, TCSANOW, &settings) != 0)
+        fail(what);
+}
+
+void closeFd(int &fd) {
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+} // namespace
+
+PseudoTerminal::PseudoTerminal() {
+    m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (m_master < 0)
+        fail("posix_openpt");
+    try {
+        makeRaw(m_master, "raw mode on the master");
+        if (grantpt(m_master) != 0 || unlockpt(m_master) != 0)
+            fail("unlocking the slave");
+        std::array<char, 128> name{};
+        if (ptsname_r(m_master, name.data(), name.size()) != 0)
+            fail("ptsname");
+        m_slavePath = name.data();
+        m_slave = ::open(m_slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_slave < 0)
+            fail("opening the slave");
+        makeRaw(m_slave, "raw mode on the slave");
+    } catch (...) {
+        closeFd(m_slave);
+        closeFd(m_master);
+        throw;
+    }
+}
+
+PseudoTerminal::~PseudoTerminal() {
+    removeLink();
+    hangUp();
+}
+
+void PseudoTerminal::hangUp() {
+    closeFd(m_slave);
+    closeFd(m_master);
+}
+
+void PseudoTerminal::createLink(const std::string &dirPath, const std::string &name) {
+    removeLink();
+    const std::string path = dirPath + '/' + name;
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0) {
+        if (!S_ISLNK(existing.st_mode)) {
+            errno = EEXIST;
+            fail(path.c_str());
+        }
+        ::unlink(path.c_str());
+    }
+    if (::symlink(m_slavePath.c_str(), path.c_str()) != 0)
+        fail(path.c_str());
+    m_linkPath = path;
+}
+
+// Only our own link goes: if someone has pointed the name elsewhere in the
+// meantime, it is theirs now.
+void PseudoTerminal::removeLink() {
+    if (m_linkPath.empty())
+        return;
+    std::array<char, 256> target{};
+    const ssize_t length = ::readlink(m_linkPath.c_str(), target.data(), target.size() - 1);
+    if (length >= 0 && std::string(target.data(), static_cast<std::size_t>(length)) == m_slavePath)
+        ::unlink(m_linkPath.c_str());
+    m_linkPath.clear();
+}
+
+} // namespace zunovsim

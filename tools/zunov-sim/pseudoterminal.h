@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+namespace zunovsim {
+
+// One pseudo-terminal pair. The master is ours; the slave is what the program
+// opens as its serial port.
+//
+// The master is switched to raw mode straight away: a fresh pair starts in
+// cooked mode, which echoes, translates line ends and eats control bytes
+// such as 0x03 before anyone sees them. We also keep a slave descriptor open
+// for our whole life, so that the program can close and reopen the port
+// without the pair falling apart and losing its settings.
+//
+// Throws std::system_error when the pair cannot be made.
+class PseudoTerminal {
+public:
+    PseudoTerminal();
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal &) = delete;
+    PseudoTerminal &operator=(const PseudoTerminal &) = delete;
+
+    const std::string &slavePath() const { return m_slavePath; }
+    int masterFd() const { return m_master; }
+    bool isOpen() const { return m_master >= 0; }
+
+    // Makes dirPath/name a symbolic link to the slave, the way a user links a
+    // real adapter (ln -s /dev/ttyUSB0 COM1). A link left over from an earlier
+    // run is replaced; anything else of that name is left alone and reported.
+    // The link is removed again on destruction.
+    void createLink(const std::string &dirPath, const std::string &name);
+    const std::string &linkPath() const { return m_linkPath; }
+
+    // Closes our ends, so the other side sees the line hang up.
+    void hangUp();
+
+private:
+    void removeLink();
+
+    int m_master = -1;
+    int m_slave = -1;
+    std::string m_slavePath;
+    std::string m_linkPath;
+};
+
+} // namespace zunovsim
