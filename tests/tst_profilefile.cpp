@@ -278,6 +278,7 @@ void tst_ProfileFile::lineBreaksDoNotAddLines() {
     ProfileFile file(m_path);
     file.writeString("A", "k", "1\r\n[B]\nz=2\r");
     file.writeString("A", "new\nkey", "x");
+    file.writeString("A", " ", "no name, not stored");
     QCOMPARE(readBytes(m_path), QByteArray("[A]\r\nk=1  [B] z=2 \r\nnew key=x\r\n"));
     QCOMPARE(file.readString("B", "z", kDefault), kDefault);
 }

@@ -50,6 +50,8 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
 
 void ProfileFile::writeStrings(const QString &section,
                                const QList<QPair<QString, QString>> &keyValues) {
+    if (keyValues.isEmpty())
+        return;
     if (isRefusedByPermissions())
         throw AppError::unableToWrite(fullPath());
 

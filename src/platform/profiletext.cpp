@@ -160,6 +160,9 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
     const QString cleanSection = withoutLineBreaks(section).trimmed();
     const QString cleanKey = withoutLineBreaks(key).trimmed();
     const QString cleanValue = withoutLineBreaks(value);
+    // A line "=value" is no key to read back, so there is nothing to store.
+    if (cleanKey.isEmpty())
+        return;
     const QString keyLine = cleanKey + QLatin1Char('=') + cleanValue;
 
     const qsizetype header = findSection(cleanSection);

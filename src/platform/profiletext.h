@@ -22,7 +22,8 @@ public:
 
     // Changes the value of the first matching key, or adds the key after the
     // last key of its section, or adds the section at the end. Line breaks in
-    // any of the three texts are replaced by spaces: they would add lines.
+    // any of the three texts are replaced by spaces: they would add lines. An
+    // empty key name changes nothing.
     void setValue(const QString &section, const QString &key, const QString &value);
 
     QByteArray toBytes() const;
