@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The program's settings file, in the working directory, and the two settings
+// it holds.
+inline constexpr char kConfigurationFileName[] = "ZUNOV.INI";
+inline constexpr char kConfigurationSection[] = "NASTAVENI";
+inline constexpr char kPortKey[] = "Port";
+inline constexpr char kPollPeriodKey[] = "TSER";
+
+// Used when the file gives no usable port number.
+inline constexpr qint32 kDefaultPort = 1;
+// No polling until a period has been configured.
+inline constexpr qint32 kDefaultPollPeriodMs = 0;
+
+struct Configuration {
+    qint32 port = kDefaultPort;
+    qint32 pollPeriodMs = kDefaultPollPeriodMs;
+};
+
+// The working directory, not the program's folder: the settings go with the
+// folder the program is started in.
+QString configurationFilePath();
+
+// Never fails: what is absent or not an integer takes its default. Values out
+// of the usual ranges are returned as read.
+Configuration readConfiguration(const QString &path);

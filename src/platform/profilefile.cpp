@@ -1,0 +1,90 @@
+#include "platform/profilefile.h"
+
+#include "platform/apperror.h"
+#include "platform/integertext.h"
+#include "platform/profiletext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr QFileDevice::Permissions kAnyWrite =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
+// Nothing at all when the file is absent or cannot be read.
+std::optional<QByteArray> readBytes(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(const QString &path)
+    : m_path(path) {}
+
+QString ProfileFile::path() const {
+    return m_path;
+}
+
+QString ProfileFile::readString(const QString &section, const QString &key,
+                                const QString &defaultValue) const {
+    const auto bytes = readBytes(m_path);
+    if (!bytes)
+        return defaultValue;
+    return ProfileText(*bytes).value(section, key).value_or(defaultValue);
+}
+
+qint32 ProfileFile::readInteger(const QString &section, const QString &key,
+                                qint32 defaultValue) const {
+    return parseInteger(readString(section, key, QString())).value_or(defaultValue);
+}
+
+void ProfileFile::writeString(const QString &section, const QString &key, const QString &value) {
+    writeStrings(section, {{key, value}});
+}
+
+void ProfileFile::writeStrings(const QString &section,
+                               const QList<QPair<QString, QString>> &keyValues) {
+    if (keyValues.isEmpty())
+        return;
+    if (isRefusedByPermissions())
+        throw AppError::unableToWrite(fullPath());
+
+    // A file that exists but cannot be read (a folder of that name, no read
+    // permission) cannot be updated without losing what it holds.
+    QByteArray bytes;
+    if (QFileInfo::exists(m_path)) {
+        const auto existing = readBytes(m_path);
+        if (!existing)
+            throw AppError::unableToWrite(fullPath());
+        bytes = *existing;
+    }
+
+    ProfileText text(bytes);
+    for (const auto &[key, value] : keyValues)
+        text.setValue(section, key, value);
+
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toBytes()) < 0 || !file.commit())
+        throw AppError::unableToWrite(fullPath());
+}
+
+QString ProfileFile::fullPath() const {
+    return QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath());
+}
+
+// The system lets a superuser write into a read-only file or folder, but a file
+// or folder that nobody may write to was made read-only on purpose, and the
+// program respects that whoever runs it.
+bool ProfileFile::isRefusedByPermissions() const {
+    const QFileInfo file(m_path);
+    if (file.exists() && (!file.isWritable() || !(file.permissions() & kAnyWrite)))
+        return true;
+    const QFileInfo folder(file.absolutePath());
+    return folder.isDir() && (!folder.isWritable() || !(folder.permissions() & kAnyWrite));
+}
