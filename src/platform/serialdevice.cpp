@@ -1,5 +1,7 @@
 #include "platform/serialdevice.h"
 
+#include "platform/termiosline.h"
+
 #include <QFile>
 #include <algorithm>
 #include <array>
@@ -18,63 +20,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct SpeedEntry {
-    uint32_t bitsPerSecond;
-    speed_t code;
-};
-
-constexpr std::array<SpeedEntry, 31> kSpeeds{{
-    {50, B50},
-    {75, B75},
-    {110, B110},
-    {134, B134},
-    {150, B150},
-    {200, B200},
-    {300, B300},
-    {600, B600},
-    {1200, B1200},
-    {1800, B1800},
-    {2400, B2400},
-    {4800, B4800},
-    {9600, B9600},
-    {19200, B19200},
-    {38400, B38400},
-    {57600, B57600},
-    {115200, B115200},
-    {230400, B230400},
-    {460800, B460800},
-    {500000, B500000},
-    {576000, B576000},
-    {921600, B921600},
-    {1000000, B1000000},
-    {1152000, B1152000},
-    {1500000, B1500000},
-    {2000000, B2000000},
-    {2500000, B2500000},
-    {3000000, B3000000},
-    {3500000, B3500000},
-    {4000000, B4000000},
-    {0, B0},
-}};
-
-std::optional<speed_t> speedCode(uint32_t bitsPerSecond) {
-    const auto it = std::find_if(kSpeeds.begin(), kSpeeds.end(), [&](const SpeedEntry &entry) {
-        return entry.bitsPerSecond == bitsPerSecond;
-    });
-    if (it == kSpeeds.end() || bitsPerSecond == 0)
-        return std::nullopt;
-    return it->code;
-}
-
-uint32_t bitsPerSecond(speed_t code) {
-    const auto it = std::find_if(kSpeeds.begin(), kSpeeds.end(),
-                                 [&](const SpeedEntry &entry) { return entry.code == code; });
-    return it == kSpeeds.end() ? 0 : it->bitsPerSecond;
-}
-
-constexpr std::array<tcflag_t, 4> kCharacterSizes{CS5, CS6, CS7, CS8};
-constexpr uint8_t kSmallestCharacter = 5;
 
 // Milliseconds left until the deadline, rounded up so that a wait of a
 // fraction of a millisecond is not cut to a busy poll of 0.
@@ -242,56 +187,14 @@ std::optional<SerialLineParameters> SerialDevice::lineParameters() const {
     termios settings{};
     if (!isOpen() || ::tcgetattr(m_fd, &settings) != 0)
         return std::nullopt;
-
-    SerialLineParameters parameters;
-    parameters.baudRate = bitsPerSecond(::cfgetospeed(&settings));
-    const auto size =
-        std::find(kCharacterSizes.begin(), kCharacterSizes.end(), settings.c_cflag & CSIZE);
-    parameters.dataBits =
-        static_cast<uint8_t>(kSmallestCharacter + (size - kCharacterSizes.begin()));
-    if (!(settings.c_cflag & PARENB))
-        parameters.parity = SerialParity::None;
-    else if (settings.c_cflag & CMSPAR)
-        parameters.parity = (settings.c_cflag & PARODD) ? SerialParity::Mark : SerialParity::Space;
-    else
-        parameters.parity = (settings.c_cflag & PARODD) ? SerialParity::Odd : SerialParity::Even;
-    parameters.stopBits = (settings.c_cflag & CSTOPB) ? SerialStopBits::Two : SerialStopBits::One;
-    return parameters;
+    return lineParametersOf(settings);
 }
 
 bool SerialDevice::setLineParameters(const SerialLineParameters &parameters) {
-    const auto speed = speedCode(parameters.baudRate);
     termios settings{};
-    if (!isOpen() || !speed || parameters.dataBits < kSmallestCharacter
-        || parameters.dataBits >= kSmallestCharacter + kCharacterSizes.size()
-        || ::tcgetattr(m_fd, &settings) != 0)
-        return false;
-
-    if (::cfsetispeed(&settings, *speed) != 0 || ::cfsetospeed(&settings, *speed) != 0)
-        return false;
-    settings.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
-    settings.c_cflag |= kCharacterSizes[parameters.dataBits - kSmallestCharacter];
-    switch (parameters.parity) {
-    case SerialParity::None:
-        break;
-    case SerialParity::Odd:
-        settings.c_cflag |= PARENB | PARODD;
-        break;
-    case SerialParity::Even:
-        settings.c_cflag |= PARENB;
-        break;
-    case SerialParity::Mark:
-        settings.c_cflag |= PARENB | CMSPAR | PARODD;
-        break;
-    case SerialParity::Space:
-        settings.c_cflag |= PARENB | CMSPAR;
-        break;
-    }
-    // POSIX has no one and a half stop bits; a UART asked for two stop bits
-    // with 5-bit characters sends one and a half anyway.
-    if (parameters.stopBits != SerialStopBits::One)
-        settings.c_cflag |= CSTOPB;
-    return ::tcsetattr(m_fd, TCSANOW, &settings) == 0;
+    return isOpen() && ::tcgetattr(m_fd, &settings) == 0
+           && applyLineParameters(parameters, settings)
+           && ::tcsetattr(m_fd, TCSANOW, &settings) == 0;
 }
 
 bool SerialDevice::setModemLine(ModemLine line, bool on) {
