@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/seriallineparameters.h"
+
+#include <QString>
+#include <optional>
+
+enum class ModemLine { Dtr, Rts };
+
+// One POSIX serial device, opened for exclusive use in raw mode and closed
+// with the object. Transfers never block longer than the time-out they are
+// given. A device that goes away while open (an adapter pulled, the other end
+// of a pseudo-terminal closed) is closed at once, and from then on the object
+// behaves like one whose open failed: every call returns at once with nothing
+// done.
+class SerialDevice {
+public:
+    SerialDevice() = default;
+    ~SerialDevice();
+
+    SerialDevice(const SerialDevice &) = delete;
+    SerialDevice &operator=(const SerialDevice &) = delete;
+
+    // Opens a character device that is a terminal and that nobody else holds.
+    // Anything else (no such path, a regular file, a directory, a busy port)
+    // leaves the object closed and returns false.
+    bool open(const QString &path);
+    bool isOpen() const { return m_fd >= 0; }
+    void close();
+
+    // 1 when a byte was read into target, 0 after timeoutMs or on failure;
+    // target is left as it was unless a byte arrived.
+    int readByte(uint8_t &target, int timeoutMs);
+    // 1 when the byte was queued for sending, 0 when the output queue stayed
+    // full for timeoutMs or on failure.
+    int writeByte(uint8_t byte, int timeoutMs);
+    // Throws away whatever has been received and not yet read.
+    void discardInput();
+
+    std::optional<SerialLineParameters> lineParameters() const;
+    // Changes speed, data bits, parity and stop bits and keeps every other
+    // setting of the line. False when the device is closed or rejects them, or
+    // a value has no equivalent here (a speed outside the standard table).
+    bool setLineParameters(const SerialLineParameters &parameters);
+
+    // Fails on devices without modem lines, pseudo-terminals among them.
+    bool setModemLine(ModemLine line, bool on);
+
+private:
+    void lose();
+    int m_fd = -1;
+};
