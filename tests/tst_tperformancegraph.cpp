@@ -66,6 +66,7 @@ private slots:
     void ringFollowsWidth();
     void sizedThenOtherPropertyResizesRing();
     void paintCopiesPictureAndCatchesUpSize();
+    void shownGraphRepaintsQuietly();
     void firstPointRisesFromBottom();
     void updateWithoutPointsDrawsOnlyGrid();
     void scaleFollowsMaximum_data();
@@ -156,6 +157,21 @@ void tst_TPerformanceGraph::paintCopiesPictureAndCatchesUpSize() {
     feed(graph, 50);
     QCOMPARE(graph.picture().size(), QSize(361, 257));
     QCOMPARE(graph.historySize(), 361 / 3 + 2);
+}
+
+void tst_TPerformanceGraph::shownGraphRepaintsQuietly() {
+    // Replay repaints at once, also when a paint runs it; that must not nest.
+    QTest::failOnWarning(QRegularExpression(".*"));
+    TPerformanceGraph graph;
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    feed(graph, 40);
+    feed(graph, 60);
+    graph.resize(161, 100);
+    QTRY_COMPARE(graph.picture().size(), QSize(161, 100));
+    QCOMPARE(graph.historySize(), 55);
+    feed(graph, 80);
+    QCOMPARE(graph.grab().toImage().convertToFormat(QImage::Format_RGB32), graph.picture());
 }
 
 void tst_TPerformanceGraph::firstPointRisesFromBottom() {
