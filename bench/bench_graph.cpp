@@ -13,7 +13,8 @@ constexpr int kGradient = 255;
 
 // Filled with a full ring of non-zero points, so the scale stays at 255 and
 // every Update takes the ordinary path.
-void prepare(TPerformanceGraph &graph, const benchmark::State &state) {
+void prepare(TPerformanceGraph &graph, const benchmark::State &state)
+{
     graph.resize(int(state.range(0)), int(state.range(1)));
     graph.SetStepSize(int(state.range(2)));
     graph.SetGradient(kGradient);
@@ -23,7 +24,8 @@ void prepare(TPerformanceGraph &graph, const benchmark::State &state) {
     }
 }
 
-void BM_Update(benchmark::State &state) {
+void BM_Update(benchmark::State &state)
+{
     TPerformanceGraph graph;
     prepare(graph, state);
     int value = 1;
@@ -35,7 +37,8 @@ void BM_Update(benchmark::State &state) {
     benchmark::DoNotOptimize(graph.picture().constBits());
 }
 
-void BM_Replay(benchmark::State &state) {
+void BM_Replay(benchmark::State &state)
+{
     TPerformanceGraph graph;
     prepare(graph, state);
     for (auto _ : state)
@@ -44,7 +47,8 @@ void BM_Replay(benchmark::State &state) {
 }
 
 // width, height, step: the graph window's graphs and the main window's graph.
-void sizes(benchmark::internal::Benchmark *b) {
+void sizes(benchmark::internal::Benchmark *b)
+{
     b->ArgNames({"w", "h", "step"});
     b->Args({361, 257, 5});
     b->Args({161, 100, 3});
@@ -55,7 +59,8 @@ void sizes(benchmark::internal::Benchmark *b) {
 BENCHMARK(BM_Update)->Apply(sizes)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Replay)->Apply(sizes)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

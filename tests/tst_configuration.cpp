@@ -3,7 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class tst_Configuration : public QObject {
+class tst_Configuration : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -17,12 +18,14 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_Configuration::init() {
+void tst_Configuration::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void tst_Configuration::values_data() {
+void tst_Configuration::values_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<qint32>("port");
     QTest::addColumn<qint32>("pollPeriodMs");
@@ -43,7 +46,8 @@ void tst_Configuration::values_data() {
         << QByteArray("[nastaveni]\nport=2\ntser=100\n") << 2 << 100;
 }
 
-void tst_Configuration::values() {
+void tst_Configuration::values()
+{
     QFETCH(QByteArray, content);
     QFETCH(qint32, port);
     QFETCH(qint32, pollPeriodMs);
@@ -58,13 +62,15 @@ void tst_Configuration::values() {
     QCOMPARE(configuration.pollPeriodMs, pollPeriodMs);
 }
 
-void tst_Configuration::noFile() {
+void tst_Configuration::noFile()
+{
     const Configuration configuration = readConfiguration(m_dir->filePath(kConfigurationFileName));
     QCOMPARE(configuration.port, 1);
     QCOMPARE(configuration.pollPeriodMs, 0);
 }
 
-void tst_Configuration::pathIsInWorkingDirectory() {
+void tst_Configuration::pathIsInWorkingDirectory()
+{
     const QString previous = QDir::currentPath();
     const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
     QVERIFY(QDir::setCurrent(m_dir->path()));

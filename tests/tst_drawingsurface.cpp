@@ -13,7 +13,8 @@ constexpr int kBlack = 0;
 constexpr int kMax = std::numeric_limits<int>::max();
 constexpr int kMin = std::numeric_limits<int>::min();
 
-PixelList pixelsOf(const QImage &image, QRgb colour) {
+PixelList pixelsOf(const QImage &image, QRgb colour)
+{
     PixelList found;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -23,7 +24,8 @@ PixelList pixelsOf(const QImage &image, QRgb colour) {
 }
 
 // Every pixel a colour of its own, so that a copy shows where each came from.
-void fillWithPattern(DrawingSurface &surface) {
+void fillWithPattern(DrawingSurface &surface)
+{
     for (int y = 0; y < surface.height(); ++y)
         for (int x = 0; x < surface.width(); ++x)
             surface.fillRect(x, y, x + 1, y + 1, 0x010000 * y + x + 1);
@@ -31,7 +33,8 @@ void fillWithPattern(DrawingSurface &surface) {
 
 } // namespace
 
-class tst_DrawingSurface : public QObject {
+class tst_DrawingSurface : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -45,14 +48,16 @@ private slots:
     void copyRect();
 };
 
-void tst_DrawingSurface::colourIsRedInTheLowestByte() {
+void tst_DrawingSurface::colourIsRedInTheLowestByte()
+{
     QCOMPARE(DrawingSurface::toRgb(0x0000FF), qRgb(255, 0, 0));
     QCOMPARE(DrawingSurface::toRgb(0x008000), qRgb(0, 128, 0));
     QCOMPARE(DrawingSurface::toRgb(0xFF0000), qRgb(0, 0, 255));
     QCOMPARE(DrawingSurface::toRgb(int(0xAB123456)), qRgb(0x56, 0x34, 0x12));
 }
 
-void tst_DrawingSurface::fillRect_data() {
+void tst_DrawingSurface::fillRect_data()
+{
     QTest::addColumn<QRect>("rect");    // left, top, right, bottom as x, y, width, height
     QTest::addColumn<QRect>("covered"); // Qt's inclusive rectangle, empty for none
 
@@ -67,7 +72,8 @@ void tst_DrawingSurface::fillRect_data() {
     QTest::newRow("entirely outside") << edges(kMax - 5, 0, kMax, 5) << QRect();
 }
 
-void tst_DrawingSurface::fillRect() {
+void tst_DrawingSurface::fillRect()
+{
     QFETCH(QRect, rect);
     QFETCH(QRect, covered);
     DrawingSurface surface(kSize, kSize);
@@ -82,7 +88,8 @@ void tst_DrawingSurface::fillRect() {
         QVERIFY2(covered.contains(p), qPrintable(QString("%1,%2").arg(p.x()).arg(p.y())));
 }
 
-void tst_DrawingSurface::lineTo_data() {
+void tst_DrawingSurface::lineTo_data()
+{
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<PixelList>("expected");
@@ -110,7 +117,8 @@ void tst_DrawingSurface::lineTo_data() {
         << QPoint(kMax, kMin) << QPoint(kMin, kMin) << PixelList{};
 }
 
-void tst_DrawingSurface::lineTo() {
+void tst_DrawingSurface::lineTo()
+{
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QFETCH(PixelList, expected);
@@ -129,7 +137,8 @@ void tst_DrawingSurface::lineTo() {
     QCOMPARE(red, expected);
 }
 
-void tst_DrawingSurface::linesFollowEachOther() {
+void tst_DrawingSurface::linesFollowEachOther()
+{
     // A polyline: each line starts where the last ended, so the shared corner
     // is drawn once, by the later line.
     DrawingSurface surface(kSize, kSize);
@@ -143,7 +152,8 @@ void tst_DrawingSurface::linesFollowEachOther() {
     QCOMPARE(pixelsOf(surface.image(), qRgb(0, 0, 255)), (PixelList{{4, 1}, {4, 2}}));
 }
 
-void tst_DrawingSurface::copyRect_data() {
+void tst_DrawingSurface::copyRect_data()
+{
     QTest::addColumn<QRect>("from"); // edges stored as topLeft / bottomRight points
     QTest::addColumn<QRect>("to");
 
@@ -159,7 +169,8 @@ void tst_DrawingSurface::copyRect_data() {
     QTest::newRow("from the far left") << edges(kMin, 0, kMin + 9, 9) << edges(0, 0, 9, 9);
 }
 
-void tst_DrawingSurface::copyRect() {
+void tst_DrawingSurface::copyRect()
+{
     QFETCH(QRect, from);
     QFETCH(QRect, to);
     DrawingSurface surface(kSize, kSize);

@@ -16,17 +16,20 @@ namespace {
 constexpr int kReadTimeoutMs = 1000;
 
 // The test's end of the line, opened the way the program opens its port.
-class Port {
+class Port
+{
 public:
     explicit Port(const std::string &path)
-        : m_fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {
+        : m_fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
         termios settings{};
         if (m_fd >= 0 && tcgetattr(m_fd, &settings) == 0) {
             cfmakeraw(&settings);
             tcsetattr(m_fd, TCSANOW, &settings);
         }
     }
-    ~Port() {
+    ~Port()
+    {
         if (m_fd >= 0)
             ::close(m_fd);
     }
@@ -37,7 +40,8 @@ public:
     int fd() const { return m_fd; }
 
     // One byte, or -1 when none came within the time-out.
-    int read(int timeoutMs = kReadTimeoutMs) const {
+    int read(int timeoutMs = kReadTimeoutMs) const
+    {
         pollfd watch{m_fd, POLLIN, 0};
         uint8_t byte = 0;
         if (::poll(&watch, 1, timeoutMs) == 1 && ::read(m_fd, &byte, 1) == 1)
@@ -45,7 +49,8 @@ public:
         return -1;
     }
 
-    QList<int> exchange(const QList<int> &bytes) const {
+    QList<int> exchange(const QList<int> &bytes) const
+    {
         QList<int> answers;
         for (int value : bytes) {
             const auto byte = static_cast<uint8_t>(value);
@@ -61,7 +66,8 @@ private:
 };
 } // namespace
 
-class tst_Emulator : public QObject {
+class tst_Emulator : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -79,7 +85,8 @@ private slots:
     void startAndStopRepeatedly();
 };
 
-void tst_Emulator::handshakeIsEchoed() {
+void tst_Emulator::handshakeIsEchoed()
+{
     Emulator emulator;
     emulator.start();
     Port port(emulator.slavePath());
@@ -88,7 +95,8 @@ void tst_Emulator::handshakeIsEchoed() {
     QCOMPARE(emulator.handshakeCount(), 4);
 }
 
-void tst_Emulator::pollGetsAReplyFrame() {
+void tst_Emulator::pollGetsAReplyFrame()
+{
     Emulator emulator(3);
     emulator.start();
     Port port(emulator.slavePath());
@@ -99,7 +107,8 @@ void tst_Emulator::pollGetsAReplyFrame() {
     QTRY_COMPARE(emulator.exchangeCount(), 1);
 }
 
-void tst_Emulator::scriptedRepliesArriveExactly_data() {
+void tst_Emulator::scriptedRepliesArriveExactly_data()
+{
     QTest::addColumn<QList<int>>("reply");
     QTest::newRow("U1 and U2 together") << QList<int>{'c', 'a', 123, 45};
     QTest::newRow("resistance") << QList<int>{'f', 201, 0, 47};
@@ -110,7 +119,8 @@ void tst_Emulator::scriptedRepliesArriveExactly_data() {
     QTest::newRow("flow-control bytes pass untouched") << QList<int>{0x11, 0x13, 0x1A, 0xFF};
 }
 
-void tst_Emulator::scriptedRepliesArriveExactly() {
+void tst_Emulator::scriptedRepliesArriveExactly()
+{
     QFETCH(QList<int>, reply);
     Emulator emulator;
     Frame frame{};
@@ -123,7 +133,8 @@ void tst_Emulator::scriptedRepliesArriveExactly() {
 
 // The program closes its port at exit and opens it again at the next start;
 // the line must still be there.
-void tst_Emulator::portCanBeReopened() {
+void tst_Emulator::portCanBeReopened()
+{
     Emulator emulator;
     emulator.start();
     for (int round = 0; round < 2; ++round) {
@@ -132,7 +143,8 @@ void tst_Emulator::portCanBeReopened() {
     }
 }
 
-void tst_Emulator::generatorFrameIsReported() {
+void tst_Emulator::generatorFrameIsReported()
+{
     Emulator emulator;
     QStringList heard;
     std::mutex heardMutex;
@@ -149,7 +161,8 @@ void tst_Emulator::generatorFrameIsReported() {
     QCOMPARE(heard, QStringList{QString::fromStdString(expected)});
 }
 
-void tst_Emulator::linkPointsToSlave() {
+void tst_Emulator::linkPointsToSlave()
+{
     QTemporaryDir dir;
     Emulator emulator;
     emulator.setLink(dir.path().toStdString(), 3);
@@ -163,7 +176,8 @@ void tst_Emulator::linkPointsToSlave() {
     QVERIFY(!QFileInfo(dir.filePath("COM3")).isSymLink());
 }
 
-void tst_Emulator::staleLinkIsReplaced() {
+void tst_Emulator::staleLinkIsReplaced()
+{
     QTemporaryDir dir;
     const QString linkPath = dir.filePath("COM1");
     QVERIFY(QFile::link("/dev/pts/nonexistent", linkPath));
@@ -173,7 +187,8 @@ void tst_Emulator::staleLinkIsReplaced() {
     QCOMPARE(QFileInfo(linkPath).symLinkTarget(), QString::fromStdString(emulator.slavePath()));
 }
 
-void tst_Emulator::hangUpAfterExchanges() {
+void tst_Emulator::hangUpAfterExchanges()
+{
     Emulator emulator;
     emulator.setFaults({.hangUpAfter = 1});
     emulator.start();
@@ -193,7 +208,8 @@ void tst_Emulator::hangUpAfterExchanges() {
 
 // A late first byte lands in the read of the second: the reply slides one
 // place, as it would with a slow instrument.
-void tst_Emulator::lateByteComesAfterTheOthersWait() {
+void tst_Emulator::lateByteComesAfterTheOthersWait()
+{
     constexpr int kShortReadMs = 200;
     Emulator emulator;
     emulator.queueReplies({{'g', 0, 0, 150}});
@@ -207,7 +223,8 @@ void tst_Emulator::lateByteComesAfterTheOthersWait() {
     QCOMPARE(port.read(), 150);
 }
 
-void tst_Emulator::floodSendsUnaskedBytes() {
+void tst_Emulator::floodSendsUnaskedBytes()
+{
     Emulator emulator;
     emulator.setFaults({.floodPerSecond = 500});
     emulator.start();
@@ -216,7 +233,8 @@ void tst_Emulator::floodSendsUnaskedBytes() {
         QVERIFY(port.read() >= 0);
 }
 
-void tst_Emulator::startAndStopRepeatedly() {
+void tst_Emulator::startAndStopRepeatedly()
+{
     Emulator emulator;
     for (int round = 0; round < 2; ++round) {
         emulator.start();

@@ -11,7 +11,8 @@ constexpr int kNoAnswer = -1;
 const Frame kScripted{'g', 0, 0, 150};
 
 // Feeds the bytes in and lists what came back, kNoAnswer where nothing did.
-QList<int> feed(Instrument &instrument, const QList<int> &bytes) {
+QList<int> feed(Instrument &instrument, const QList<int> &bytes)
+{
     QList<int> answers;
     for (int byte : bytes) {
         const auto answer = instrument.onByte(static_cast<uint8_t>(byte));
@@ -21,7 +22,8 @@ QList<int> feed(Instrument &instrument, const QList<int> &bytes) {
 }
 } // namespace
 
-class tst_Instrument : public QObject {
+class tst_Instrument : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -41,7 +43,8 @@ private slots:
 };
 
 // What a healthy instrument answers, and how it finds the start of a frame.
-void tst_Instrument::byteStream_data() {
+void tst_Instrument::byteStream_data()
+{
     QTest::addColumn<QList<int>>("input");
     QTest::addColumn<QList<int>>("expected");
     QTest::addColumn<int>("handshakes");
@@ -66,7 +69,8 @@ void tst_Instrument::byteStream_data() {
         << QList<int>{100, 0, 0, 0, 111, 'g', 0, 0, 150} << 1 << 2;
 }
 
-void tst_Instrument::byteStream() {
+void tst_Instrument::byteStream()
+{
     QFETCH(QList<int>, input);
     QFETCH(QList<int>, expected);
     QFETCH(int, handshakes);
@@ -80,7 +84,8 @@ void tst_Instrument::byteStream() {
     QVERIFY(!instrument.insideFrame());
 }
 
-void tst_Instrument::faults_data() {
+void tst_Instrument::faults_data()
+{
     QTest::addColumn<Faults>("faults");
     QTest::addColumn<QList<int>>("input");
     QTest::addColumn<QList<int>>("expected");
@@ -115,7 +120,8 @@ void tst_Instrument::faults_data() {
         << Faults{.lateByte = 1} << poll << QList<int>{'g', 0, 0, 150};
 }
 
-void tst_Instrument::faults() {
+void tst_Instrument::faults()
+{
     QFETCH(Faults, faults);
     QFETCH(QList<int>, input);
     QFETCH(QList<int>, expected);
@@ -126,7 +132,8 @@ void tst_Instrument::faults() {
     QCOMPARE(feed(instrument, input), expected);
 }
 
-void tst_Instrument::lateByteIsDelayed() {
+void tst_Instrument::lateByteIsDelayed()
+{
     Instrument instrument;
     instrument.setFaults({.lateByte = 3, .lateDelay = std::chrono::milliseconds(1500)});
     for (int step = 1; step <= 4; ++step) {
@@ -138,14 +145,16 @@ void tst_Instrument::lateByteIsDelayed() {
 
 // Across many polls every reply has one of the known forms with values the
 // display can show, each kind turns up, and values move only a little.
-void tst_Instrument::generatedRepliesArePlausible_data() {
+void tst_Instrument::generatedRepliesArePlausible_data()
+{
     QTest::addColumn<uint32_t>("seed");
     QTest::newRow("seed 1") << 1u;
     QTest::newRow("seed 42") << 42u;
     QTest::newRow("seed 4000000000") << 4000000000u;
 }
 
-void tst_Instrument::generatedRepliesArePlausible() {
+void tst_Instrument::generatedRepliesArePlausible()
+{
     QFETCH(uint32_t, seed);
     Instrument instrument(seed);
     QSet<int> kinds;
@@ -179,7 +188,8 @@ void tst_Instrument::generatedRepliesArePlausible() {
     QCOMPARE(kinds, (QSet<int>{'c', 'f', 'e', 'g'}));
 }
 
-void tst_Instrument::sameSeedSameReplies() {
+void tst_Instrument::sameSeedSameReplies()
+{
     Instrument first(7);
     Instrument second(7);
     Instrument other(8);
@@ -193,7 +203,8 @@ void tst_Instrument::sameSeedSameReplies() {
     QVERIFY(a != c);
 }
 
-void tst_Instrument::generatorFrameIsReported_data() {
+void tst_Instrument::generatorFrameIsReported_data()
+{
     QTest::addColumn<int>("waveform");
     QTest::addColumn<int>("frequency");
     QTest::addColumn<QString>("report");
@@ -203,7 +214,8 @@ void tst_Instrument::generatorFrameIsReported_data() {
     QTest::newRow("unknown code") << 77 << 3 << "generator: waveform 77 (unknown) frequency 3";
 }
 
-void tst_Instrument::generatorFrameIsReported() {
+void tst_Instrument::generatorFrameIsReported()
+{
     QFETCH(int, waveform);
     QFETCH(int, frequency);
     QFETCH(QString, report);
@@ -218,7 +230,8 @@ void tst_Instrument::generatorFrameIsReported() {
     QCOMPARE(QString::fromStdString(Instrument::describe(*setting)), report);
 }
 
-void tst_Instrument::hangUpAfterExchanges() {
+void tst_Instrument::hangUpAfterExchanges()
+{
     Instrument instrument;
     instrument.setFaults({.hangUpAfter = 2});
     feed(instrument, {111, 111, 111, 111, 211, 0, 0, 0});
@@ -227,7 +240,8 @@ void tst_Instrument::hangUpAfterExchanges() {
     QVERIFY(instrument.hangUpDue());
 }
 
-void tst_Instrument::abandonedFrameResynchronises() {
+void tst_Instrument::abandonedFrameResynchronises()
+{
     Instrument instrument;
     feed(instrument, {211, 0});
     QVERIFY(instrument.insideFrame());
@@ -236,7 +250,8 @@ void tst_Instrument::abandonedFrameResynchronises() {
     QCOMPARE(instrument.exchangeCount(), 0);
 }
 
-void tst_Instrument::garbageReplacesFrameAnswers() {
+void tst_Instrument::garbageReplacesFrameAnswers()
+{
     Instrument instrument;
     instrument.queueReplies({kScripted});
     instrument.setFaults({.garbage = true});

@@ -2,7 +2,8 @@
 
 #include <QtTest>
 
-class tst_IntegerText : public QObject {
+class tst_IntegerText : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -12,7 +13,8 @@ private slots:
     void notIntegers();
 };
 
-void tst_IntegerText::integers_data() {
+void tst_IntegerText::integers_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint32>("expected");
 
@@ -34,7 +36,8 @@ void tst_IntegerText::integers_data() {
     QTest::newRow("hex leading zeros beyond eight digits") << "$000000010" << 16;
 }
 
-void tst_IntegerText::integers() {
+void tst_IntegerText::integers()
+{
     QFETCH(QString, text);
     QFETCH(qint32, expected);
     const auto value = parseInteger(text);
@@ -42,7 +45,8 @@ void tst_IntegerText::integers() {
     QCOMPARE(*value, expected);
 }
 
-void tst_IntegerText::notIntegers_data() {
+void tst_IntegerText::notIntegers_data()
+{
     QTest::addColumn<QString>("text");
 
     QTest::newRow("empty") << "";
@@ -71,7 +75,8 @@ void tst_IntegerText::notIntegers_data() {
     QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0665");
 }
 
-void tst_IntegerText::notIntegers() {
+void tst_IntegerText::notIntegers()
+{
     QFETCH(QString, text);
     QCOMPARE(parseInteger(text), std::nullopt);
 }

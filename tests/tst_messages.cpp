@@ -43,9 +43,12 @@ void tst_Messages::reportedErrors_data()
 {
     QTest::addColumn<QString>("thrown");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("cannot open") << "cannot-open" << "Cannot open file HELP.dat.";
-    QTest::newRow("unable to write") << "unable-to-write" << "Unable to write to /x/ZUNOV.INI.";
-    QTest::newRow("standard exception") << "std" << "boom.";
+    QTest::newRow("cannot open") << "cannot-open"
+                                 << "Cannot open file HELP.dat.";
+    QTest::newRow("unable to write") << "unable-to-write"
+                                     << "Unable to write to /x/ZUNOV.INI.";
+    QTest::newRow("standard exception") << "std"
+                                        << "boom.";
 }
 
 void tst_Messages::reportedErrors()

@@ -6,7 +6,8 @@
 #include <QtTest>
 #include <climits>
 
-class tst_PortName : public QObject {
+class tst_PortName : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -16,7 +17,8 @@ private slots:
     void devicePath();
 };
 
-void tst_PortName::name_data() {
+void tst_PortName::name_data()
+{
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("expected");
     QTest::newRow("first port") << 1 << "COM1";
@@ -27,7 +29,8 @@ void tst_PortName::name_data() {
     QTest::newRow("smallest int, whose negation overflows") << INT_MIN << "COM-2147483648";
 }
 
-void tst_PortName::name() {
+void tst_PortName::name()
+{
     QFETCH(int, number);
     QFETCH(QString, expected);
     QCOMPARE(portName(number), expected);
@@ -35,7 +38,8 @@ void tst_PortName::name() {
 
 enum class Entry { None, LinkToDevice, DanglingLink, RegularFile };
 
-void tst_PortName::devicePath_data() {
+void tst_PortName::devicePath_data()
+{
     QTest::addColumn<int>("number");
     QTest::addColumn<Entry>("entry");
     QTest::addColumn<QString>("expected"); // empty: the entry in the working directory
@@ -51,7 +55,8 @@ void tst_PortName::devicePath_data() {
     QTest::newRow("smallest int") << INT_MIN << Entry::None << "";
 }
 
-void tst_PortName::devicePath() {
+void tst_PortName::devicePath()
+{
     QFETCH(int, number);
     QFETCH(Entry, entry);
     QFETCH(QString, expected);

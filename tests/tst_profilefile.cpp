@@ -10,20 +10,23 @@ namespace {
 
 const QString kDefault = QStringLiteral("<default>");
 
-void writeBytes(const QString &path, const QByteArray &bytes) {
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readBytes(const QString &path) {
+QByteArray readBytes(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
 }
 
 } // namespace
 
-class tst_ProfileFile : public QObject {
+class tst_ProfileFile : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -50,13 +53,15 @@ private:
     QString m_path;
 };
 
-void tst_ProfileFile::init() {
+void tst_ProfileFile::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_path = m_dir->filePath(QStringLiteral("ZUNOV.INI"));
 }
 
-void tst_ProfileFile::reading_data() {
+void tst_ProfileFile::reading_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -141,7 +146,8 @@ void tst_ProfileFile::reading_data() {
                                  << "k" << QString::fromUtf8("\u017D");
 }
 
-void tst_ProfileFile::reading() {
+void tst_ProfileFile::reading()
+{
     QFETCH(QByteArray, content);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -150,7 +156,8 @@ void tst_ProfileFile::reading() {
     QCOMPARE(ProfileFile(m_path).readString(section, key, kDefault), expected);
 }
 
-void tst_ProfileFile::missingFileGivesDefault() {
+void tst_ProfileFile::missingFileGivesDefault()
+{
     const ProfileFile file(m_path);
     QCOMPARE(file.path(), m_path);
     QCOMPARE(file.readString("NASTAVENI", "Port", kDefault), kDefault);
@@ -158,7 +165,8 @@ void tst_ProfileFile::missingFileGivesDefault() {
     QVERIFY(!QFile::exists(m_path));
 }
 
-void tst_ProfileFile::readInteger() {
+void tst_ProfileFile::readInteger()
+{
     writeBytes(m_path, "[A]\nhex=0x3E8\nbad=12a\nempty=\nquoted=\"42\"\n");
     const ProfileFile file(m_path);
     QCOMPARE(file.readInteger("A", "hex", -1), 1000);
@@ -168,7 +176,8 @@ void tst_ProfileFile::readInteger() {
     QCOMPARE(file.readInteger("A", "missing", -1), -1);
 }
 
-void tst_ProfileFile::windows1250File() {
+void tst_ProfileFile::windows1250File()
+{
     QStringEncoder encoder("windows-1250");
     if (!encoder.isValid())
         QSKIP("no Windows-1250 converter in this Qt");
@@ -178,7 +187,8 @@ void tst_ProfileFile::windows1250File() {
              QString::fromUtf8("Žluťoučký kůň"));
 }
 
-void tst_ProfileFile::binaryFile() {
+void tst_ProfileFile::binaryFile()
+{
     QByteArray bytes;
     for (int round = 0; round < 64; ++round) {
         for (int b = 0; b < 256; ++b)
@@ -195,7 +205,8 @@ void tst_ProfileFile::binaryFile() {
     QCOMPARE(file.readInteger("NASTAVENI", "Port", 5), 3);
 }
 
-void tst_ProfileFile::megabyteLine() {
+void tst_ProfileFile::megabyteLine()
+{
     const QByteArray longValue(1 << 20, 'x');
     writeBytes(m_path, "[A]\r\nlong=" + longValue + "\r\ndigits=" + QByteArray(1 << 20, '9')
                            + "\r\nk=1\r\n");
@@ -205,7 +216,8 @@ void tst_ProfileFile::megabyteLine() {
     QCOMPARE(file.readInteger("A", "k", -1), 1);
 }
 
-void tst_ProfileFile::writing_data() {
+void tst_ProfileFile::writing_data()
+{
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
@@ -259,7 +271,8 @@ void tst_ProfileFile::writing_data() {
                                                  << "new" << QByteArray("[A]\nk=new\n");
 }
 
-void tst_ProfileFile::writing() {
+void tst_ProfileFile::writing()
+{
     QFETCH(QByteArray, before);
     QFETCH(QString, section);
     QFETCH(QString, key);
@@ -274,7 +287,8 @@ void tst_ProfileFile::writing() {
 
 // A line break in a value is written as a space: the value stays on its line
 // and cannot smuggle in a section or a key.
-void tst_ProfileFile::lineBreaksDoNotAddLines() {
+void tst_ProfileFile::lineBreaksDoNotAddLines()
+{
     ProfileFile file(m_path);
     file.writeString("A", "k", "1\r\n[B]\nz=2\r");
     file.writeString("A", "new\nkey", "x");
@@ -283,7 +297,8 @@ void tst_ProfileFile::lineBreaksDoNotAddLines() {
     QCOMPARE(file.readString("B", "z", kDefault), kDefault);
 }
 
-void tst_ProfileFile::writeStringsUpdatesAllKeys() {
+void tst_ProfileFile::writeStringsUpdatesAllKeys()
+{
     ProfileFile file(m_path);
     file.writeStrings("NASTAVENI", {{"Port", "3"}, {"TSER", "1000"}});
     QCOMPARE(readBytes(m_path), QByteArray("[NASTAVENI]\r\nPort=3\r\nTSER=1000\r\n"));
@@ -291,7 +306,8 @@ void tst_ProfileFile::writeStringsUpdatesAllKeys() {
     QCOMPARE(readBytes(m_path), QByteArray("[NASTAVENI]\r\nPort=4\r\nTSER=\r\n"));
 }
 
-void tst_ProfileFile::windows1250LinesKeepTheirBytes() {
+void tst_ProfileFile::windows1250LinesKeepTheirBytes()
+{
     QStringEncoder encoder("windows-1250");
     if (!encoder.isValid())
         QSKIP("no Windows-1250 converter in this Qt");
@@ -306,7 +322,8 @@ void tst_ProfileFile::windows1250LinesKeepTheirBytes() {
              QString::fromUtf8("Plzeň"));
 }
 
-void tst_ProfileFile::refusedWrites_data() {
+void tst_ProfileFile::refusedWrites_data()
+{
     QTest::addColumn<QString>("failure");
     QTest::newRow("read-only file") << "file";
     QTest::newRow("read-only folder") << "folder";
@@ -316,7 +333,8 @@ void tst_ProfileFile::refusedWrites_data() {
 
 // Permission bits alone do not stop a superuser, so the file and folder cases
 // rely on the program's own check, and the other two fail in the system itself.
-void tst_ProfileFile::refusedWrites() {
+void tst_ProfileFile::refusedWrites()
+{
     QFETCH(QString, failure);
     const QByteArray before = "; keep me\n[NASTAVENI]\nPort=2\n";
     QString path = m_path;

@@ -5,7 +5,8 @@
 
 // A pseudo-terminal forces 8 data bits and no parity, so these mappings are
 // checked on a plain termios record instead.
-class tst_TermiosLine : public QObject {
+class tst_TermiosLine : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -19,7 +20,8 @@ private slots:
 Q_DECLARE_METATYPE(SerialParity)
 Q_DECLARE_METATYPE(SerialStopBits)
 
-void tst_TermiosLine::roundTrip_data() {
+void tst_TermiosLine::roundTrip_data()
+{
     QTest::addColumn<uint>("baudRate");
     QTest::addColumn<int>("dataBits");
     QTest::addColumn<SerialParity>("parity");
@@ -42,7 +44,8 @@ void tst_TermiosLine::roundTrip_data() {
         << 4000000u << 6 << SerialParity::None << SerialStopBits::OneAndHalf << uint(CSTOPB) << two;
 }
 
-void tst_TermiosLine::roundTrip() {
+void tst_TermiosLine::roundTrip()
+{
     QFETCH(uint, baudRate);
     QFETCH(int, dataBits);
     QFETCH(SerialParity, parity);
@@ -62,7 +65,8 @@ void tst_TermiosLine::roundTrip() {
     QCOMPARE(got.stopBits, readBack);
 }
 
-void tst_TermiosLine::rejected_data() {
+void tst_TermiosLine::rejected_data()
+{
     QTest::addColumn<uint>("baudRate");
     QTest::addColumn<int>("dataBits");
     QTest::newRow("speed outside the table") << 12345u << 8;
@@ -71,7 +75,8 @@ void tst_TermiosLine::rejected_data() {
     QTest::newRow("9 data bits") << 9600u << 9;
 }
 
-void tst_TermiosLine::rejected() {
+void tst_TermiosLine::rejected()
+{
     QFETCH(uint, baudRate);
     QFETCH(int, dataBits);
     termios settings{};
@@ -83,7 +88,8 @@ void tst_TermiosLine::rejected() {
     QCOMPARE(memcmp(&before, &settings, sizeof settings), 0);
 }
 
-void tst_TermiosLine::otherFlagsSurvive() {
+void tst_TermiosLine::otherFlagsSurvive()
+{
     termios settings{};
     settings.c_cflag = CRTSCTS | CLOCAL | CREAD | HUPCL | CS7 | PARENB | CSTOPB;
     settings.c_iflag = IXON | IXOFF;

@@ -54,8 +54,8 @@ void tst_TextFile::lines_data()
     QTest::newRow("LF only") << QByteArray("1.0\n1.2\n") << QStringList{"1.0", "1.2"};
     QTest::newRow("CR only") << QByteArray("1.0\r1.2\r") << QStringList{"1.0", "1.2"};
     QTest::newRow("no break at the end") << QByteArray("1.0\n1.2") << QStringList{"1.0", "1.2"};
-    QTest::newRow("empty line in the middle") << QByteArray("1.0\n\n1.2\n")
-                                              << QStringList{"1.0", "", "1.2"};
+    QTest::newRow("empty line in the middle")
+        << QByteArray("1.0\n\n1.2\n") << QStringList{"1.0", "", "1.2"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("only a line break") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("spaces kept as written") << QByteArray(" 4.7 \n") << QStringList{" 4.7 "};
@@ -76,7 +76,8 @@ void tst_TextFile::encodings_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("UTF-8") << QString::fromUtf8("Připojení přístroje: čtvrtý bajt").toUtf8();
     // The same text as an older Czech system saved it.
-    QTest::newRow("Windows-1250") << QByteArray("P\xf8ipojen\xed p\xf8\xedstroje: \xe8tvrt\xfd bajt");
+    QTest::newRow("Windows-1250") << QByteArray(
+        "P\xf8ipojen\xed p\xf8\xedstroje: \xe8tvrt\xfd bajt");
 }
 
 void tst_TextFile::encodings()

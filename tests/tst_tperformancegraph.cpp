@@ -15,12 +15,14 @@ const QRgb kBluePixel = qRgb(0, 0, 255);
 const QRgb kGreenPixel = qRgb(0, 128, 0);
 const QRgb kBlackPixel = qRgb(0, 0, 0);
 
-void feed(TPerformanceGraph &graph, int value) {
+void feed(TPerformanceGraph &graph, int value)
+{
     graph.DataPoint(kRed, value);
     graph.Update();
 }
 
-IntList columnsOf(const QImage &image, int y, QRgb colour) {
+IntList columnsOf(const QImage &image, int y, QRgb colour)
+{
     IntList found;
     for (int x = 0; x < image.width(); ++x)
         if (image.pixel(x, y) == colour)
@@ -28,7 +30,8 @@ IntList columnsOf(const QImage &image, int y, QRgb colour) {
     return found;
 }
 
-IntList rowsOf(const QImage &image, int x, QRgb colour) {
+IntList rowsOf(const QImage &image, int x, QRgb colour)
+{
     IntList found;
     for (int y = 0; y < image.height(); ++y)
         if (image.pixel(x, y) == colour)
@@ -36,14 +39,16 @@ IntList rowsOf(const QImage &image, int x, QRgb colour) {
     return found;
 }
 
-int countOf(const QImage &image, QRgb colour) {
+int countOf(const QImage &image, QRgb colour)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         count += int(columnsOf(image, y, colour).size());
     return count;
 }
 
-IntList every(int first, int last, int step) {
+IntList every(int first, int last, int step)
+{
     IntList list;
     for (int v = first; v <= last; v += step)
         list << v;
@@ -51,13 +56,15 @@ IntList every(int first, int last, int step) {
 }
 
 // Row 7 lies between the horizontal grid lines, so only vertical lines show there.
-IntList verticalGridLines(const TPerformanceGraph &graph) {
+IntList verticalGridLines(const TPerformanceGraph &graph)
+{
     return columnsOf(graph.picture(), 7, kGreenPixel);
 }
 
 } // namespace
 
-class tst_TPerformanceGraph : public QObject {
+class tst_TPerformanceGraph : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -87,7 +94,8 @@ private slots:
     void badScaleDrawsNothing();
 };
 
-void tst_TPerformanceGraph::newGraph() {
+void tst_TPerformanceGraph::newGraph()
+{
     TPerformanceGraph graph;
     QCOMPARE(graph.size(), QSize(100, 100));
     QVERIFY(graph.testAttribute(Qt::WA_OpaquePaintEvent));
@@ -102,7 +110,8 @@ void tst_TPerformanceGraph::newGraph() {
     QCOMPARE(graph.gridOffset(), 4);
 }
 
-void tst_TPerformanceGraph::ringFollowsWidth_data() {
+void tst_TPerformanceGraph::ringFollowsWidth_data()
+{
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("bands");
@@ -113,7 +122,8 @@ void tst_TPerformanceGraph::ringFollowsWidth_data() {
     QTest::newRow("361 wide, step 5") << QSize(361, 257) << 5 << 72 << 74 << 1;
 }
 
-void tst_TPerformanceGraph::ringFollowsWidth() {
+void tst_TPerformanceGraph::ringFollowsWidth()
+{
     QFETCH(QSize, size);
     QFETCH(int, step);
     QFETCH(int, bands);
@@ -136,7 +146,8 @@ void tst_TPerformanceGraph::ringFollowsWidth() {
     QCOMPARE(bottom, every(startX, size.width() - 1, 1));
 }
 
-void tst_TPerformanceGraph::sizedThenOtherPropertyResizesRing() {
+void tst_TPerformanceGraph::sizedThenOtherPropertyResizesRing()
+{
     TPerformanceGraph graph;
     graph.resize(161, 100);
     graph.SetGradient(255);
@@ -144,7 +155,8 @@ void tst_TPerformanceGraph::sizedThenOtherPropertyResizesRing() {
     QCOMPARE(graph.picture().size(), QSize(161, 100));
 }
 
-void tst_TPerformanceGraph::paintCopiesPictureAndCatchesUpSize() {
+void tst_TPerformanceGraph::paintCopiesPictureAndCatchesUpSize()
+{
     TPerformanceGraph graph;
     graph.resize(161, 100);
     const QImage shown = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -159,7 +171,8 @@ void tst_TPerformanceGraph::paintCopiesPictureAndCatchesUpSize() {
     QCOMPARE(graph.historySize(), 361 / 3 + 2);
 }
 
-void tst_TPerformanceGraph::shownGraphRepaintsQuietly() {
+void tst_TPerformanceGraph::shownGraphRepaintsQuietly()
+{
     // Replay repaints at once, also when a paint runs it; that must not nest.
     QTest::failOnWarning(QRegularExpression(".*"));
     TPerformanceGraph graph;
@@ -174,7 +187,8 @@ void tst_TPerformanceGraph::shownGraphRepaintsQuietly() {
     QCOMPARE(graph.grab().toImage().convertToFormat(QImage::Format_RGB32), graph.picture());
 }
 
-void tst_TPerformanceGraph::firstPointRisesFromBottom() {
+void tst_TPerformanceGraph::firstPointRisesFromBottom()
+{
     TPerformanceGraph graph;
     graph.SetGradient(255);
     QSignalSpy spy(&graph, &TPerformanceGraph::OnScaleChange);
@@ -196,7 +210,8 @@ void tst_TPerformanceGraph::firstPointRisesFromBottom() {
         QVERIFY2(!columnsOf(picture, y, kRedPixel).isEmpty(), qPrintable(QString::number(y)));
 }
 
-void tst_TPerformanceGraph::updateWithoutPointsDrawsOnlyGrid() {
+void tst_TPerformanceGraph::updateWithoutPointsDrawsOnlyGrid()
+{
     TPerformanceGraph graph;
     QSignalSpy spy(&graph, &TPerformanceGraph::OnScaleChange);
     graph.Update();
@@ -207,7 +222,8 @@ void tst_TPerformanceGraph::updateWithoutPointsDrawsOnlyGrid() {
     QCOMPARE(rowsOf(picture, 0, kGreenPixel), every(15, 90, 15));
 }
 
-void tst_TPerformanceGraph::scaleFollowsMaximum_data() {
+void tst_TPerformanceGraph::scaleFollowsMaximum_data()
+{
     QTest::addColumn<int>("gradient");
     QTest::addColumn<IntList>("values");
     QTest::addColumn<int>("scale");
@@ -224,7 +240,8 @@ void tst_TPerformanceGraph::scaleFollowsMaximum_data() {
         << 100 << IntList{150} + zeros33 + IntList{0} << 0 << 2;
 }
 
-void tst_TPerformanceGraph::scaleFollowsMaximum() {
+void tst_TPerformanceGraph::scaleFollowsMaximum()
+{
     QFETCH(int, gradient);
     QFETCH(IntList, values);
     QFETCH(int, scale);
@@ -239,7 +256,8 @@ void tst_TPerformanceGraph::scaleFollowsMaximum() {
     QCOMPARE(spy.count(), notifications);
 }
 
-void tst_TPerformanceGraph::unchangedMaximumNeitherNotifiesNorReplays() {
+void tst_TPerformanceGraph::unchangedMaximumNeitherNotifiesNorReplays()
+{
     TPerformanceGraph graph;
     graph.SetGradient(255);
     QSignalSpy spy(&graph, &TPerformanceGraph::OnScaleChange);
@@ -253,7 +271,8 @@ void tst_TPerformanceGraph::unchangedMaximumNeitherNotifiesNorReplays() {
     QCOMPARE(columnsOf(graph.picture(), 61, kRedPixel), (IntList{97, 98, 99}));
 }
 
-void tst_TPerformanceGraph::zeroLeavesGapInLine() {
+void tst_TPerformanceGraph::zeroLeavesGapInLine()
+{
     TPerformanceGraph graph;
     feed(graph, 50);
     feed(graph, 0);
@@ -269,7 +288,8 @@ void tst_TPerformanceGraph::zeroLeavesGapInLine() {
         QVERIFY(rowsOf(picture, x, kRedPixel).first() > 20);
 }
 
-void tst_TPerformanceGraph::barsStackInTheirColours() {
+void tst_TPerformanceGraph::barsStackInTheirColours()
+{
     TPerformanceGraph graph;
     graph.SetGraphKind(TGraphKind::pgBar);
     graph.DataPoint(kRed, 30);
@@ -285,7 +305,8 @@ void tst_TPerformanceGraph::barsStackInTheirColours() {
     QCOMPARE(rowsOf(graph.picture(), 96, kRedPixel), IntList{});
 }
 
-void tst_TPerformanceGraph::gridPhaseFollowsScrolling() {
+void tst_TPerformanceGraph::gridPhaseFollowsScrolling()
+{
     TPerformanceGraph graph;
     QCOMPARE(verticalGridLines(graph), every(14, 89, 15));
     QCOMPARE(graph.gridOffset(), 4);
@@ -304,7 +325,8 @@ void tst_TPerformanceGraph::gridPhaseFollowsScrolling() {
     QCOMPARE(graph.gridOffset(), 13);
 }
 
-void tst_TPerformanceGraph::gridlinesOffKeepStaleOffset() {
+void tst_TPerformanceGraph::gridlinesOffKeepStaleOffset()
+{
     TPerformanceGraph graph;
     graph.SetGridlines(false);
     graph.Update();
@@ -317,7 +339,8 @@ void tst_TPerformanceGraph::gridlinesOffKeepStaleOffset() {
     QCOMPARE(graph.gridOffset(), 4);
 }
 
-void tst_TPerformanceGraph::stepWiderThanGridDrawsEveryLine() {
+void tst_TPerformanceGraph::stepWiderThanGridDrawsEveryLine()
+{
     TPerformanceGraph graph;
     graph.SetStepSize(40);
     graph.Update(); // scale 1000 -> 0, redrawn
@@ -330,7 +353,8 @@ void tst_TPerformanceGraph::stepWiderThanGridDrawsEveryLine() {
     QCOMPARE(graph.picture(), scrolled);
 }
 
-void tst_TPerformanceGraph::hugeStepStaysBounded() {
+void tst_TPerformanceGraph::hugeStepStaysBounded()
+{
     TPerformanceGraph graph;
     graph.SetGridSize(2);
     graph.SetStepSize(std::numeric_limits<int>::max());
@@ -342,7 +366,8 @@ void tst_TPerformanceGraph::hugeStepStaysBounded() {
     QCOMPARE(verticalGridLines(graph), every(0, 98, 2));
 }
 
-void tst_TPerformanceGraph::seventeenthPointIsRefused() {
+void tst_TPerformanceGraph::seventeenthPointIsRefused()
+{
     TPerformanceGraph graph;
     graph.SetGraphKind(TGraphKind::pgBar);
     graph.SetGradient(0);
@@ -363,7 +388,8 @@ void tst_TPerformanceGraph::seventeenthPointIsRefused() {
                  qPrintable(QString::number(i)));
 }
 
-void tst_TPerformanceGraph::reallocKeepsNewestBands() {
+void tst_TPerformanceGraph::reallocKeepsNewestBands()
+{
     TPerformanceGraph graph;
     for (int value = 1; value <= 40; ++value)
         feed(graph, value);
@@ -384,7 +410,8 @@ void tst_TPerformanceGraph::reallocKeepsNewestBands() {
     QCOMPARE(graph.band(21).Values[0], 41);
 }
 
-void tst_TPerformanceGraph::clampedSetters() {
+void tst_TPerformanceGraph::clampedSetters()
+{
     TPerformanceGraph graph;
     graph.SetGridSize(1);
     QCOMPARE(graph.GridSize(), 2);
@@ -393,7 +420,8 @@ void tst_TPerformanceGraph::clampedSetters() {
     QCOMPARE(graph.historySize(), 102);
 }
 
-void tst_TPerformanceGraph::roundUp_data() {
+void tst_TPerformanceGraph::roundUp_data()
+{
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("expected");
@@ -411,14 +439,16 @@ void tst_TPerformanceGraph::roundUp_data() {
         << std::numeric_limits<int>::min() << -1 << std::numeric_limits<int>::min();
 }
 
-void tst_TPerformanceGraph::roundUp() {
+void tst_TPerformanceGraph::roundUp()
+{
     QFETCH(int, value);
     QFETCH(int, step);
     QFETCH(int, expected);
     QCOMPARE(TPerformanceGraph::RoundUp(value, step), expected);
 }
 
-void tst_TPerformanceGraph::badScaleDrawsNothing_data() {
+void tst_TPerformanceGraph::badScaleDrawsNothing_data()
+{
     QTest::addColumn<int>("gradient");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("overrideScale");
@@ -433,7 +463,8 @@ void tst_TPerformanceGraph::badScaleDrawsNothing_data() {
     QTest::newRow("huge value on scale 1") << 0 << kHuge << true << 1 << true;
 }
 
-void tst_TPerformanceGraph::badScaleDrawsNothing() {
+void tst_TPerformanceGraph::badScaleDrawsNothing()
+{
     QFETCH(int, gradient);
     QFETCH(int, value);
     QFETCH(bool, overrideScale);

@@ -22,7 +22,8 @@ constexpr qint64 kAtOnceMs = 500;
 
 } // namespace
 
-class tst_TSerial : public QObject {
+class tst_TSerial : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -51,7 +52,8 @@ private:
     std::unique_ptr<PtyPair> m_pty;
 };
 
-void tst_TSerial::init() {
+void tst_TSerial::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_pty = std::make_unique<PtyPair>();
@@ -59,18 +61,21 @@ void tst_TSerial::init() {
     QVERIFY(!m_pty->linkAsPort(m_dir->path(), kPort).isEmpty());
 }
 
-void tst_TSerial::cleanup() {
+void tst_TSerial::cleanup()
+{
     m_pty.reset();
     m_dir.reset();
 }
 
-std::unique_ptr<TSerial> tst_TSerial::openConfiguredPort() {
+std::unique_ptr<TSerial> tst_TSerial::openConfiguredPort()
+{
     auto serial = std::make_unique<TSerial>(kPort, m_dir->path());
     applyStartupConfiguration(*serial);
     return serial;
 }
 
-void tst_TSerial::startupConfigurationReadsBack() {
+void tst_TSerial::startupConfigurationReadsBack()
+{
     const auto serial = openConfiguredPort();
     QVERIFY(serial->IsOpen());
     QCOMPARE(serial->portNumber(), kPort);
@@ -86,7 +91,8 @@ void tst_TSerial::startupConfigurationReadsBack() {
 
 enum class Setter { BaudRate, Parity, StopBits, ByteSize };
 
-void tst_TSerial::setterChangesOnlyItsOwnField_data() {
+void tst_TSerial::setterChangesOnlyItsOwnField_data()
+{
     QTest::addColumn<Setter>("setter");
     QTest::addColumn<uint>("value");
     QTest::addColumn<uint>("baudRate");
@@ -114,7 +120,8 @@ void tst_TSerial::setterChangesOnlyItsOwnField_data() {
     QTest::newRow("zero speed keeps the line") << Setter::BaudRate << 0u << 9600u << 0 << 0 << 8;
 }
 
-void tst_TSerial::setterChangesOnlyItsOwnField() {
+void tst_TSerial::setterChangesOnlyItsOwnField()
+{
     QFETCH(Setter, setter);
     QFETCH(uint, value);
     const auto serial = openConfiguredPort();
@@ -155,7 +162,8 @@ void tst_TSerial::setterChangesOnlyItsOwnField() {
     QTEST(int(serial->GetByteSize()), "byteSize");
 }
 
-void tst_TSerial::readTimesOutAndKeepsTarget() {
+void tst_TSerial::readTimesOutAndKeepsTarget()
+{
     const auto serial = openConfiguredPort();
     uint8_t target = kUntouched;
     QElapsedTimer clock;
@@ -168,7 +176,8 @@ void tst_TSerial::readTimesOutAndKeepsTarget() {
     QVERIFY(serial->IsOpen());
 }
 
-void tst_TSerial::byteArrivingDuringReadEndsIt() {
+void tst_TSerial::byteArrivingDuringReadEndsIt()
+{
     const auto serial = openConfiguredPort();
     std::thread instrument([this] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -186,7 +195,8 @@ void tst_TSerial::byteArrivingDuringReadEndsIt() {
     QVERIFY2(elapsed >= 250 && elapsed < 900, qPrintable(QString::number(elapsed)));
 }
 
-void tst_TSerial::waitingBytesComeBackInOrderAtOnce() {
+void tst_TSerial::waitingBytesComeBackInOrderAtOnce()
+{
     const auto serial = openConfiguredPort();
     QVERIFY(m_pty->sendFromInstrument(QByteArray("\x63\x61", 2)));
     QTRY_COMPARE(m_pty->pendingAtPort(), 2);
@@ -202,7 +212,8 @@ void tst_TSerial::waitingBytesComeBackInOrderAtOnce() {
     QCOMPARE(second, 0x61);
 }
 
-void tst_TSerial::bytesCrossTheLineUnchanged_data() {
+void tst_TSerial::bytesCrossTheLineUnchanged_data()
+{
     // Bytes a cooked terminal would turn into signals, flow control or line
     // ends, next to ordinary protocol bytes.
     QTest::addColumn<int>("byte");
@@ -217,7 +228,8 @@ void tst_TSerial::bytesCrossTheLineUnchanged_data() {
     QTest::newRow("all bits set") << 0xFF;
 }
 
-void tst_TSerial::bytesCrossTheLineUnchanged() {
+void tst_TSerial::bytesCrossTheLineUnchanged()
+{
     QFETCH(int, byte);
     const auto serial = openConfiguredPort();
 
@@ -230,7 +242,8 @@ void tst_TSerial::bytesCrossTheLineUnchanged() {
     QCOMPARE(int(target), byte);
 }
 
-void tst_TSerial::purgeDropsLateBytes() {
+void tst_TSerial::purgeDropsLateBytes()
+{
     const auto serial = openConfiguredPort();
     serial->SetReadTotalTimeoutConstant(100);
     QVERIFY(m_pty->sendFromInstrument(QByteArray("late", 4)));
@@ -248,7 +261,8 @@ void tst_TSerial::purgeDropsLateBytes() {
 
 enum class Unusable { NoEntry, RegularFile, Directory, DanglingLink, NoSuchDevice };
 
-void tst_TSerial::unusablePortFailsAtOnce_data() {
+void tst_TSerial::unusablePortFailsAtOnce_data()
+{
     QTest::addColumn<int>("number");
     QTest::addColumn<Unusable>("kind");
     QTest::newRow("port 0 without a link") << 0 << Unusable::NoEntry;
@@ -259,7 +273,8 @@ void tst_TSerial::unusablePortFailsAtOnce_data() {
     QTest::newRow("number beyond any device") << INT_MAX << Unusable::NoSuchDevice;
 }
 
-void tst_TSerial::unusablePortFailsAtOnce() {
+void tst_TSerial::unusablePortFailsAtOnce()
+{
     QFETCH(int, number);
     QFETCH(Unusable, kind);
     const QString entry = m_dir->filePath(portName(number));
@@ -302,7 +317,8 @@ void tst_TSerial::unusablePortFailsAtOnce() {
     }
 }
 
-void tst_TSerial::portHeldByAnotherObjectStaysWithIt() {
+void tst_TSerial::portHeldByAnotherObjectStaysWithIt()
+{
     auto holder = openConfiguredPort();
     QVERIFY(holder->IsOpen());
     {
@@ -328,14 +344,16 @@ void tst_TSerial::portHeldByAnotherObjectStaysWithIt() {
 
 enum class FirstCall { Read, Write, Purge };
 
-void tst_TSerial::lostDeviceFailsAtOnce_data() {
+void tst_TSerial::lostDeviceFailsAtOnce_data()
+{
     QTest::addColumn<FirstCall>("firstCall");
     QTest::newRow("a read notices") << FirstCall::Read;
     QTest::newRow("a write notices") << FirstCall::Write;
     QTest::newRow("a purge notices") << FirstCall::Purge;
 }
 
-void tst_TSerial::lostDeviceFailsAtOnce() {
+void tst_TSerial::lostDeviceFailsAtOnce()
+{
     QFETCH(FirstCall, firstCall);
     const auto serial = openConfiguredPort();
     QVERIFY(serial->IsOpen());

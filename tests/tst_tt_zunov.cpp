@@ -29,8 +29,7 @@ private slots:
     void sliderSetsFrequencyByte();
 
 private:
-    template<typename T>
-    T *control(const char *name) const
+    template<typename T> T *control(const char *name) const
     {
         T *widget = m_windows->mainWindow()->findChild<T *>(QLatin1String(name));
         if (!widget)
@@ -73,13 +72,20 @@ void tst_TT_ZUNOV::initialTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("U1") << "Label1" << "000 V";
-    QTest::newRow("U2") << "Label" << "000 V";
-    QTest::newRow("frequency value of the slider") << "cass1" << "000";
-    QTest::newRow("frequency") << "Label12" << "00000000Hz";
-    QTest::newRow("current") << "Label11" << "0.00A";
-    QTest::newRow("resistance digits") << "RXX" << "000";
-    QTest::newRow("resistance suffix") << "RXXX" << "ohm";
+    QTest::newRow("U1") << "Label1"
+                        << "000 V";
+    QTest::newRow("U2") << "Label"
+                        << "000 V";
+    QTest::newRow("frequency value of the slider") << "cass1"
+                                                   << "000";
+    QTest::newRow("frequency") << "Label12"
+                               << "00000000Hz";
+    QTest::newRow("current") << "Label11"
+                             << "0.00A";
+    QTest::newRow("resistance digits") << "RXX"
+                                       << "000";
+    QTest::newRow("resistance suffix") << "RXXX"
+                                       << "ohm";
 }
 
 void tst_TT_ZUNOV::initialTexts()

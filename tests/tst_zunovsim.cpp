@@ -11,7 +11,8 @@ namespace {
 constexpr int kStartTimeoutMs = 5000;
 
 // Starts zunov-sim in dir and returns the first line it prints.
-QString startSim(QProcess &process, const QString &dir, const QStringList &extra = {}) {
+QString startSim(QProcess &process, const QString &dir, const QStringList &extra = {})
+{
     process.start(ZUNOV_SIM, QStringList{"--dir", dir} + extra);
     if (!process.waitForStarted(kStartTimeoutMs))
         return {};
@@ -23,7 +24,8 @@ QString startSim(QProcess &process, const QString &dir, const QStringList &extra
 }
 
 // Sends the frame through the port and returns what came back.
-QByteArray exchange(const QString &path, const QByteArray &frame) {
+QByteArray exchange(const QString &path, const QByteArray &frame)
+{
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
     if (fd < 0)
         return {};
@@ -44,7 +46,8 @@ QByteArray exchange(const QString &path, const QByteArray &frame) {
 }
 } // namespace
 
-class tst_ZunovSim : public QObject {
+class tst_ZunovSim : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -56,7 +59,8 @@ private slots:
     void badArgumentsAreRefused();
 };
 
-void tst_ZunovSim::printsSlavePathAndLinks() {
+void tst_ZunovSim::printsSlavePathAndLinks()
+{
     QTemporaryDir dir;
     QProcess sim;
     const QString slave = startSim(sim, dir.path(), {"--port", "7"});
@@ -73,7 +77,8 @@ void tst_ZunovSim::printsSlavePathAndLinks() {
     QVERIFY(!QFileInfo(dir.filePath("COM7")).isSymLink());
 }
 
-void tst_ZunovSim::reportsGeneratorFrames() {
+void tst_ZunovSim::reportsGeneratorFrames()
+{
     QTemporaryDir dir;
     QProcess sim;
     const QString slave = startSim(sim, dir.path());
@@ -85,7 +90,8 @@ void tst_ZunovSim::reportsGeneratorFrames() {
     QVERIFY(sim.waitForFinished(kStartTimeoutMs));
 }
 
-void tst_ZunovSim::helpNamesEverySwitch_data() {
+void tst_ZunovSim::helpNamesEverySwitch_data()
+{
     QTest::addColumn<QString>("option");
     for (const char *option :
          {"--help", "--dir", "--port", "--seed", "--silence", "--wrong-echo", "--late-byte",
@@ -94,7 +100,8 @@ void tst_ZunovSim::helpNamesEverySwitch_data() {
     }
 }
 
-void tst_ZunovSim::helpNamesEverySwitch() {
+void tst_ZunovSim::helpNamesEverySwitch()
+{
     QFETCH(QString, option);
     QProcess sim;
     sim.start(ZUNOV_SIM, {"--help"});
@@ -103,7 +110,8 @@ void tst_ZunovSim::helpNamesEverySwitch() {
     QVERIFY(QString::fromUtf8(sim.readAllStandardOutput()).contains("  " + option + ' '));
 }
 
-void tst_ZunovSim::badArgumentsAreRefused_data() {
+void tst_ZunovSim::badArgumentsAreRefused_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("unknown switch") << QStringList{"--loud"};
     QTest::newRow("handshake step 5") << QStringList{"--wrong-echo", "5"};
@@ -112,7 +120,8 @@ void tst_ZunovSim::badArgumentsAreRefused_data() {
     QTest::newRow("missing value") << QStringList{"--drop-byte"};
 }
 
-void tst_ZunovSim::badArgumentsAreRefused() {
+void tst_ZunovSim::badArgumentsAreRefused()
+{
     QFETCH(QStringList, arguments);
     QProcess sim;
     sim.start(ZUNOV_SIM, arguments);

@@ -7,8 +7,7 @@
 
 namespace {
 
-template<typename Window>
-std::unique_ptr<Window> create(Window *&instance)
+template<typename Window> std::unique_ptr<Window> create(Window *&instance)
 {
     auto window = std::make_unique<Window>();
     instance = window.get();

@@ -4,11 +4,13 @@
 
 #include <QDir>
 
-QString configurationFilePath() {
+QString configurationFilePath()
+{
     return QDir(QDir::currentPath()).filePath(QLatin1String(kConfigurationFileName));
 }
 
-Configuration readConfiguration(const QString &path) {
+Configuration readConfiguration(const QString &path)
+{
     const ProfileFile file(path);
     const QString section = QLatin1String(kConfigurationSection);
     Configuration configuration;

@@ -14,7 +14,8 @@ inline constexpr qint32 kDefaultPort = 1;
 // No polling until a period has been configured.
 inline constexpr qint32 kDefaultPollPeriodMs = 0;
 
-struct Configuration {
+struct Configuration
+{
     qint32 port = kDefaultPort;
     qint32 pollPeriodMs = kDefaultPollPeriodMs;
 };

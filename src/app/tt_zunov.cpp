@@ -39,14 +39,13 @@ TT_ZUNOV::TT_ZUNOV(QWidget *parent)
     , ui(std::make_unique<Ui::TT_ZUNOV>())
 {
     ui->setupUi(this);
-    m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1,
-                                                 QList<StatusBarPanels::Panel>{
-                                                     {QStringLiteral("Stav:"), 40},
-                                                     {OfflineText, 60},
-                                                     {QString(), 100},
-                                                     {QStringLiteral("Akce:"), 50},
-                                                     {NoCommunicationText, 50},
-                                                 });
+    m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1, QList<StatusBarPanels::Panel>{
+                                                                     {QStringLiteral("Stav:"), 40},
+                                                                     {OfflineText, 60},
+                                                                     {QString(), 100},
+                                                                     {QStringLiteral("Akce:"), 50},
+                                                                     {NoCommunicationText, 50},
+                                                                 });
     // The layout is fixed: the client area below the menu bar is 426 x 551
     // pixels, the status bar included.
     ui->centralwidget->setFixedSize(426, 551 - 19);

@@ -6,7 +6,6 @@
 #include "platform/timer.h"
 
 #include <QMainWindow>
-
 #include <memory>
 
 namespace Ui {

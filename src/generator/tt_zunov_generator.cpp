@@ -8,7 +8,8 @@
 
 void TT_ZUNOV::NakresliUkazku()
 {
-    ui->Ukazka->setPixmap(QPixmap::fromImage(drawWaveformPreview(waveformTable, ui->Ukazka->size())));
+    ui->Ukazka->setPixmap(
+        QPixmap::fromImage(drawWaveformPreview(waveformTable, ui->Ukazka->size())));
 }
 
 void TT_ZUNOV::cas1Change(int position)

@@ -7,11 +7,13 @@ namespace {
 constexpr int kFirstConventionalPort = 1; // COM1 is /dev/ttyS0
 }
 
-QString portName(int number) {
+QString portName(int number)
+{
     return QStringLiteral("COM") + QString::number(number);
 }
 
-QString portDevicePath(int number, const QString &workingDirectory) {
+QString portDevicePath(int number, const QString &workingDirectory)
+{
     const QString local = QDir(workingDirectory).filePath(portName(number));
     // A dangling link still names the port the user meant; opening it then
     // fails, which is better than silently falling back to another device.

@@ -6,7 +6,8 @@
 // codes its setters take (parity 0 none, 1 odd, 2 even, 3 mark, 4 space; stop
 // bits 0 one, 1 one and a half, 2 two). Every other setting of the line stays
 // on the device, untouched.
-struct SerialLineSettings {
+struct SerialLineSettings
+{
     uint32_t BaudRate = 0;
     uint8_t ByteSize = 0;
     uint8_t Parity = 0;
@@ -18,7 +19,8 @@ struct SerialLineSettings {
 // up after ReadTotalTimeoutMultiplier × n + ReadTotalTimeoutConstant, a write
 // likewise; ReadIntervalTimeout (the longest gap between two bytes) is kept
 // but plays no part in single-byte reads.
-struct SerialTimeouts {
+struct SerialTimeouts
+{
     uint32_t ReadIntervalTimeout = 0;
     uint32_t ReadTotalTimeoutMultiplier = 0;
     uint32_t ReadTotalTimeoutConstant = 0;

@@ -12,7 +12,8 @@ constexpr uint8_t kHighestStopBitsCode = static_cast<uint8_t>(SerialStopBits::Tw
 
 // Time-out of a transfer of one byte: multiplier × 1 + constant, which for
 // large hand-set values would not fit an int.
-int oneByteTimeoutMs(uint32_t multiplier, uint32_t constant) {
+int oneByteTimeoutMs(uint32_t multiplier, uint32_t constant)
+{
     const uint64_t total = uint64_t{multiplier} + constant;
     return static_cast<int>(std::min<uint64_t>(total, INT_MAX));
 }
@@ -20,14 +21,16 @@ int oneByteTimeoutMs(uint32_t multiplier, uint32_t constant) {
 } // namespace
 
 TSerial::TSerial(int PortNumber, const QString &workingDirectory)
-    : PortNumber(PortNumber) {
+    : PortNumber(PortNumber)
+{
     if (Handle.open(portDevicePath(PortNumber, workingDirectory))) {
         ReadState();
         WriteState();
     }
 }
 
-bool TSerial::SetBufferSizes(int32_t InQueue, int32_t OutQueue) {
+bool TSerial::SetBufferSizes(int32_t InQueue, int32_t OutQueue)
+{
     RequestedInQueue = InQueue;
     RequestedOutQueue = OutQueue;
     return IsOpen();
@@ -35,27 +38,33 @@ bool TSerial::SetBufferSizes(int32_t InQueue, int32_t OutQueue) {
 
 // The time-outs live only in this object: a POSIX port has nowhere to keep
 // them, so there is nothing to refresh them from or write them back to.
-void TSerial::SetReadIntervalTimeout(uint32_t ms) {
+void TSerial::SetReadIntervalTimeout(uint32_t ms)
+{
     Timeouts.ReadIntervalTimeout = ms;
 }
 
-void TSerial::SetReadTotalTimeoutMultiplier(uint32_t ms) {
+void TSerial::SetReadTotalTimeoutMultiplier(uint32_t ms)
+{
     Timeouts.ReadTotalTimeoutMultiplier = ms;
 }
 
-void TSerial::SetReadTotalTimeoutConstant(uint32_t ms) {
+void TSerial::SetReadTotalTimeoutConstant(uint32_t ms)
+{
     Timeouts.ReadTotalTimeoutConstant = ms;
 }
 
-void TSerial::SetWriteTotalTimeoutMultiplier(uint32_t ms) {
+void TSerial::SetWriteTotalTimeoutMultiplier(uint32_t ms)
+{
     Timeouts.WriteTotalTimeoutMultiplier = ms;
 }
 
-void TSerial::SetWriteTotalTimeoutConstant(uint32_t ms) {
+void TSerial::SetWriteTotalTimeoutConstant(uint32_t ms)
+{
     Timeouts.WriteTotalTimeoutConstant = ms;
 }
 
-bool TSerial::ReadState() {
+bool TSerial::ReadState()
+{
     const auto parameters = Handle.lineParameters();
     if (!parameters)
         return false;
@@ -66,7 +75,8 @@ bool TSerial::ReadState() {
     return true;
 }
 
-void TSerial::WriteState() {
+void TSerial::WriteState()
+{
     // Line errors must not stop later transfers. A termios line never stops
     // on them, so the flag is only kept clear in the record.
     LineSettings.fAbortOnError = false;
@@ -79,82 +89,98 @@ void TSerial::WriteState() {
                               static_cast<SerialStopBits>(LineSettings.StopBits)});
 }
 
-void TSerial::SetBaudRate(uint32_t BaudRate) {
+void TSerial::SetBaudRate(uint32_t BaudRate)
+{
     ReadState();
     LineSettings.BaudRate = BaudRate;
     WriteState();
 }
 
-void TSerial::SetParity(uint8_t Parity) {
+void TSerial::SetParity(uint8_t Parity)
+{
     ReadState();
     LineSettings.Parity = Parity;
     WriteState();
 }
 
-void TSerial::SetStopBits(uint8_t StopBits) {
+void TSerial::SetStopBits(uint8_t StopBits)
+{
     ReadState();
     LineSettings.StopBits = StopBits;
     WriteState();
 }
 
-void TSerial::SetByteSize(uint8_t ByteSize) {
+void TSerial::SetByteSize(uint8_t ByteSize)
+{
     ReadState();
     LineSettings.ByteSize = ByteSize;
     WriteState();
 }
 
-uint32_t TSerial::GetBaudRate() {
+uint32_t TSerial::GetBaudRate()
+{
     ReadState();
     return LineSettings.BaudRate;
 }
 
-uint8_t TSerial::GetParity() {
+uint8_t TSerial::GetParity()
+{
     ReadState();
     return LineSettings.Parity;
 }
 
-uint8_t TSerial::GetStopBits() {
+uint8_t TSerial::GetStopBits()
+{
     ReadState();
     return LineSettings.StopBits;
 }
 
-uint8_t TSerial::GetByteSize() {
+uint8_t TSerial::GetByteSize()
+{
     ReadState();
     return LineSettings.ByteSize;
 }
 
-bool TSerial::SetDTR(bool on) {
+bool TSerial::SetDTR(bool on)
+{
     return Handle.setModemLine(ModemLine::Dtr, on);
 }
 
-bool TSerial::SetRTS(bool on) {
+bool TSerial::SetRTS(bool on)
+{
     return Handle.setModemLine(ModemLine::Rts, on);
 }
 
-int32_t TSerial::WriteByte(uint8_t byte) {
+int32_t TSerial::WriteByte(uint8_t byte)
+{
     return Handle.writeByte(byte, writeTimeoutMs());
 }
 
-int32_t TSerial::ReadByte(uint8_t *target) {
+int32_t TSerial::ReadByte(uint8_t *target)
+{
     if (!target)
         return 0;
     return Handle.readByte(*target, readTimeoutMs());
 }
 
-void TSerial::PurgeInput() {
+void TSerial::PurgeInput()
+{
     Handle.discardInput();
 }
 
-int TSerial::readTimeoutMs() const {
+int TSerial::readTimeoutMs() const
+{
     return oneByteTimeoutMs(Timeouts.ReadTotalTimeoutMultiplier, Timeouts.ReadTotalTimeoutConstant);
 }
 
-int TSerial::writeTimeoutMs() const {
+int TSerial::writeTimeoutMs() const
+{
     return oneByteTimeoutMs(Timeouts.WriteTotalTimeoutMultiplier,
                             Timeouts.WriteTotalTimeoutConstant);
 }
 
-void applyStartupConfiguration(TSerial &serial) {
+void applyStartupConfiguration(TSerial &serial)
+{
     constexpr uint32_t kBaudRate = 9600;
     constexpr uint8_t kNoParity = 0;
     constexpr uint8_t kOneStopBit = 0;

@@ -14,7 +14,8 @@
 // away later, makes every call fail at once and quietly: setters then change
 // only the cached records, and WriteByte and ReadByte return 0 without waiting.
 // Nothing here reports anything to the user.
-class TSerial {
+class TSerial
+{
 public:
     explicit TSerial(int PortNumber, const QString &workingDirectory = QDir::currentPath());
     virtual ~TSerial() = default;

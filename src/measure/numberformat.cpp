@@ -1,7 +1,6 @@
 #include "measure/numberformat.h"
 
 #include <QLocale>
-
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -32,8 +31,8 @@ DigitPattern parsePattern(const QString &pattern)
 void shortestDecimal(double magnitude, std::string &integerPart, std::string &fraction)
 {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed);
     const std::string text(buffer, result.ptr);
     const auto point = text.find('.');
     integerPart = text.substr(0, point);

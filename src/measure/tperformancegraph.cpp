@@ -18,7 +18,8 @@ constexpr int kMinStepSize = 1;
 // surface clips what lies outside anyway.
 constexpr double kMaxPixelOffset = 1 << 28;
 
-int saturate(int64_t value) {
+int saturate(int64_t value)
+{
     return int(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
                                    std::numeric_limits<int>::max()));
 }
@@ -26,7 +27,8 @@ int saturate(int64_t value) {
 } // namespace
 
 TPerformanceGraph::TPerformanceGraph(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     // Every pixel comes from the picture, so nothing needs painting behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kInitialSize, kInitialSize);
@@ -40,7 +42,8 @@ TPerformanceGraph::TPerformanceGraph(QWidget *parent)
 
 TPerformanceGraph::~TPerformanceGraph() = default;
 
-void TPerformanceGraph::DataPoint(int colour, int value) {
+void TPerformanceGraph::DataPoint(int colour, int value)
+{
     THistoryBand &band = FHistory[size_t(FCurrentY)];
     if (band.Count >= THistoryBand::MaxPoints)
         throw std::out_of_range("");
@@ -49,7 +52,8 @@ void TPerformanceGraph::DataPoint(int colour, int value) {
     ++band.Count;
 }
 
-void TPerformanceGraph::Update() {
+void TPerformanceGraph::Update()
+{
     // A hidden widget is never painted, so a size change would otherwise only
     // reach the picture at the next property change; catch it up first.
     if (FPicture.width() != width() || FPicture.height() != height())
@@ -74,7 +78,8 @@ void TPerformanceGraph::Update() {
     }
 }
 
-void TPerformanceGraph::Paint() {
+void TPerformanceGraph::Paint()
+{
     if (!FPainting) {
         update();
         return;
@@ -90,19 +95,22 @@ void TPerformanceGraph::Paint() {
     painter.drawImage(0, 0, FPicture.image());
 }
 
-void TPerformanceGraph::paintEvent(QPaintEvent *) {
+void TPerformanceGraph::paintEvent(QPaintEvent *)
+{
     const QScopedValueRollback painting(FPainting, true);
     Paint();
 }
 
-void TPerformanceGraph::repaintNow() {
+void TPerformanceGraph::repaintNow()
+{
     // Inside a paint the picture is copied right after; a nested repaint
     // would only do the same work twice.
     if (!FPainting)
         repaint();
 }
 
-void TPerformanceGraph::Replay() {
+void TPerformanceGraph::Replay()
+{
     // The ring follows the width here too, not only when the step changes or
     // a paint notices: a graph sized and then given another property before
     // its first paint would otherwise keep the band count of its old width.
@@ -126,7 +134,8 @@ void TPerformanceGraph::Replay() {
     FStripRect = strip;
 }
 
-void TPerformanceGraph::Initialize(int phase) {
+void TPerformanceGraph::Initialize(int phase)
+{
     FPicture.setSize(width(), height());
     const int w = FPicture.width();
     const int h = FPicture.height();
@@ -150,7 +159,8 @@ void TPerformanceGraph::Initialize(int phase) {
     FStripRect = {w - FStepSize, 0, w, h};
 }
 
-void TPerformanceGraph::ScrollGraph() {
+void TPerformanceGraph::ScrollGraph()
+{
     FPicture.copyRect(FScrollFrom, FScrollTo);
     FPicture.fillRect(FStripRect, FBackColor);
     if (!FGridlines)
@@ -175,7 +185,8 @@ void TPerformanceGraph::ScrollGraph() {
     FGridOffset = int(offset);
 }
 
-int TPerformanceGraph::ShiftY() {
+int TPerformanceGraph::ShiftY()
+{
     const int c = FCurrentY + 1 < FHistorySize ? FCurrentY + 1 : 0;
     FHistory[size_t(c)].Count = 0;
     FFirstY = c + 1 < FHistorySize ? c + 1 : 0;
@@ -183,20 +194,24 @@ int TPerformanceGraph::ShiftY() {
     return c;
 }
 
-int TPerformanceGraph::NextY(int y) const {
+int TPerformanceGraph::NextY(int y) const
+{
     const int next = y + 1 < FHistorySize ? y + 1 : 0;
     return next == FFirstY ? -1 : next;
 }
 
-int TPerformanceGraph::LastY(int y) const {
+int TPerformanceGraph::LastY(int y) const
+{
     return y == 0 ? FHistorySize - 1 : y - 1;
 }
 
-int TPerformanceGraph::GetBandCount() const {
+int TPerformanceGraph::GetBandCount() const
+{
     return width() / FStepSize;
 }
 
-void TPerformanceGraph::ReallocHistory() {
+void TPerformanceGraph::ReallocHistory()
+{
     const int n = GetBandCount() + 2;
     std::vector<THistoryBand> ring(size_t(n), THistoryBand{});
     int y = FirstY();
@@ -212,7 +227,8 @@ void TPerformanceGraph::ReallocHistory() {
     FFirstY = 0;
 }
 
-void TPerformanceGraph::DisplayPoints(int y) {
+void TPerformanceGraph::DisplayPoints(int y)
+{
     const THistoryBand &band = FHistory[size_t(y)];
     const THistoryBand &before = FHistory[size_t(LastY(y))];
     int previous = 0;
@@ -240,13 +256,15 @@ void TPerformanceGraph::DisplayPoints(int y) {
     }
 }
 
-int TPerformanceGraph::valueToPixels(int value) const {
+int TPerformanceGraph::valueToPixels(int value) const
+{
     const double h = FPictureRect.bottom - FPictureRect.top;
     const double pixels = std::trunc(h * (double(value) / FScale));
     return int(std::clamp(pixels, -kMaxPixelOffset, kMaxPixelOffset));
 }
 
-void TPerformanceGraph::PaintBar(int colour, int base, int height) {
+void TPerformanceGraph::PaintBar(int colour, int base, int height)
+{
     // A scale of 0 or below can only come through the property; nothing
     // sensible can be drawn with it.
     if (height == 0 || FScale <= 0)
@@ -260,7 +278,8 @@ void TPerformanceGraph::PaintBar(int colour, int base, int height) {
                       colour);
 }
 
-void TPerformanceGraph::PaintLine(int colour, int from, int to) {
+void TPerformanceGraph::PaintLine(int colour, int from, int to)
+{
     if (FScale <= 0)
         return;
     const int h = FPictureRect.bottom - FPictureRect.top;
@@ -269,7 +288,8 @@ void TPerformanceGraph::PaintLine(int colour, int from, int to) {
     FPicture.lineTo(FStripRect.right, h - valueToPixels(to));
 }
 
-int TPerformanceGraph::RoundUp(int value, int step) {
+int TPerformanceGraph::RoundUp(int value, int step)
+{
     // Worked in 64 bits: near the int limits the rounded value (or INT_MIN
     // divided by -1) would not fit.
     const int64_t v = value;
@@ -278,35 +298,40 @@ int TPerformanceGraph::RoundUp(int value, int step) {
     return value;
 }
 
-void TPerformanceGraph::SetGraphKind(TGraphKind value) {
+void TPerformanceGraph::SetGraphKind(TGraphKind value)
+{
     if (value == FKind)
         return;
     FKind = value;
     Replay();
 }
 
-void TPerformanceGraph::SetForeColor(int value) {
+void TPerformanceGraph::SetForeColor(int value)
+{
     if (value == FForeColor)
         return;
     FForeColor = value;
     Replay();
 }
 
-void TPerformanceGraph::SetBackColor(int value) {
+void TPerformanceGraph::SetBackColor(int value)
+{
     if (value == FBackColor)
         return;
     FBackColor = value;
     Replay();
 }
 
-void TPerformanceGraph::SetGridSize(int value) {
+void TPerformanceGraph::SetGridSize(int value)
+{
     if (value == FGridSize)
         return;
     FGridSize = std::max(value, kMinGridSize);
     Replay();
 }
 
-void TPerformanceGraph::SetStepSize(int value) {
+void TPerformanceGraph::SetStepSize(int value)
+{
     if (value == FStepSize)
         return;
     FStepSize = std::max(value, kMinStepSize);
@@ -314,7 +339,8 @@ void TPerformanceGraph::SetStepSize(int value) {
     Replay();
 }
 
-void TPerformanceGraph::SetScale(int value) {
+void TPerformanceGraph::SetScale(int value)
+{
     if (value == FScale)
         return;
     FScale = RoundUp(value, FGradient);
@@ -322,21 +348,24 @@ void TPerformanceGraph::SetScale(int value) {
     Replay();
 }
 
-void TPerformanceGraph::SetGradient(int value) {
+void TPerformanceGraph::SetGradient(int value)
+{
     if (value == FGradient)
         return;
     FGradient = value;
     Replay();
 }
 
-void TPerformanceGraph::SetGridlines(bool value) {
+void TPerformanceGraph::SetGridlines(bool value)
+{
     if (value == FGridlines)
         return;
     FGridlines = value;
     Replay();
 }
 
-void TPerformanceGraph::SetPenWidth(int value) {
+void TPerformanceGraph::SetPenWidth(int value)
+{
     if (value == FPenWidth)
         return;
     FPenWidth = value;

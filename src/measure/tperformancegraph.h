@@ -11,7 +11,8 @@ enum class TGraphKind : uint8_t { pgBar, pgLine };
 
 // One time step of the history: up to 16 points, each a colour (0x00BBGGRR)
 // and a value, in the order they were added.
-struct THistoryBand {
+struct THistoryBand
+{
     static constexpr int MaxPoints = 16;
     int32_t Count = 0;
     std::array<int32_t, MaxPoints> Colors{};
@@ -24,7 +25,8 @@ struct THistoryBand {
 // the right edge. The vertical scale follows the largest value in the history,
 // rounded up to a multiple of Gradient. Everything is drawn into an off-screen
 // picture that the widget only copies when it is painted.
-class TPerformanceGraph : public QWidget {
+class TPerformanceGraph : public QWidget
+{
     Q_OBJECT
 
 public:

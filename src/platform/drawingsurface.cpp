@@ -13,11 +13,13 @@ using Wide = __int128;
 
 } // namespace
 
-DrawingSurface::DrawingSurface(int width, int height) {
+DrawingSurface::DrawingSurface(int width, int height)
+{
     setSize(width, height);
 }
 
-void DrawingSurface::setSize(int width, int height) {
+void DrawingSurface::setSize(int width, int height)
+{
     if (width == m_image.width() && height == m_image.height())
         return;
     if (width <= 0 || height <= 0)
@@ -26,12 +28,14 @@ void DrawingSurface::setSize(int width, int height) {
         m_image = QImage(width, height, QImage::Format_RGB32);
 }
 
-QRgb DrawingSurface::toRgb(int colour) {
+QRgb DrawingSurface::toRgb(int colour)
+{
     const auto bits = static_cast<uint32_t>(colour);
     return qRgb(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
 }
 
-void DrawingSurface::fillRect(int left, int top, int right, int bottom, int colour) {
+void DrawingSurface::fillRect(int left, int top, int right, int bottom, int colour)
+{
     const int x0 = std::max(left, 0);
     const int y0 = std::max(top, 0);
     const int x1 = std::min(right, width());
@@ -45,16 +49,19 @@ void DrawingSurface::fillRect(int left, int top, int right, int bottom, int colo
     }
 }
 
-void DrawingSurface::fillRect(const SurfaceRect &rect, int colour) {
+void DrawingSurface::fillRect(const SurfaceRect &rect, int colour)
+{
     fillRect(rect.left, rect.top, rect.right, rect.bottom, colour);
 }
 
-void DrawingSurface::moveTo(int x, int y) {
+void DrawingSurface::moveTo(int x, int y)
+{
     m_penX = x;
     m_penY = y;
 }
 
-void DrawingSurface::lineTo(int x, int y) {
+void DrawingSurface::lineTo(int x, int y)
+{
     const int64_t startX = m_penX;
     const int64_t startY = m_penY;
     m_penX = x;
@@ -116,7 +123,8 @@ void DrawingSurface::lineTo(int x, int y) {
     }
 }
 
-void DrawingSurface::copyRect(const SurfaceRect &from, const SurfaceRect &to) {
+void DrawingSurface::copyRect(const SurfaceRect &from, const SurfaceRect &to)
+{
     const int64_t w = std::min(int64_t(from.right) - from.left, int64_t(to.right) - to.left);
     const int64_t h = std::min(int64_t(from.bottom) - from.top, int64_t(to.bottom) - to.top);
     if (w <= 0 || h <= 0 || m_image.isNull())

@@ -4,7 +4,8 @@
 
 // A rectangle as (left, top, right, bottom): the right column and the bottom
 // row are not part of it.
-struct SurfaceRect {
+struct SurfaceRect
+{
     int left = 0;
     int top = 0;
     int right = 0;
@@ -21,7 +22,8 @@ struct SurfaceRect {
 // Colours come in as 0x00BBGGRR integers (red in the lowest byte) and are
 // converted here only. Nothing is ever written outside the picture, whatever
 // the coordinates, and the work never grows with how far outside they are.
-class DrawingSurface {
+class DrawingSurface
+{
 public:
     DrawingSurface() = default;
     DrawingSurface(int width, int height);

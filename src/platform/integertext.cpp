@@ -4,7 +4,8 @@
 
 namespace {
 
-std::optional<int> hexDigitValue(QChar c) {
+std::optional<int> hexDigitValue(QChar c)
+{
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
         return u - u'0';
@@ -17,7 +18,8 @@ std::optional<int> hexDigitValue(QChar c) {
 
 // Leading zeros do not count against the width: only the value has to fit in
 // 32 bits.
-std::optional<qint32> parseHex(QStringView digits) {
+std::optional<qint32> parseHex(QStringView digits)
+{
     if (digits.isEmpty())
         return std::nullopt;
     quint64 value = 0;
@@ -32,7 +34,8 @@ std::optional<qint32> parseHex(QStringView digits) {
     return static_cast<qint32>(static_cast<quint32>(value));
 }
 
-std::optional<qint32> parseDecimal(QStringView text) {
+std::optional<qint32> parseDecimal(QStringView text)
+{
     bool negative = false;
     if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
         negative = text.front() == u'-';
@@ -57,7 +60,8 @@ std::optional<qint32> parseDecimal(QStringView text) {
 
 } // namespace
 
-std::optional<qint32> parseInteger(QStringView text) {
+std::optional<qint32> parseInteger(QStringView text)
+{
     if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X'))
         return parseHex(text.sliced(2));
 

@@ -15,7 +15,8 @@ constexpr QFileDevice::Permissions kAnyWrite =
     QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 // Nothing at all when the file is absent or cannot be read.
-std::optional<QByteArray> readBytes(const QString &path) {
+std::optional<QByteArray> readBytes(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -25,14 +26,17 @@ std::optional<QByteArray> readBytes(const QString &path) {
 } // namespace
 
 ProfileFile::ProfileFile(const QString &path)
-    : m_path(path) {}
+    : m_path(path)
+{}
 
-QString ProfileFile::path() const {
+QString ProfileFile::path() const
+{
     return m_path;
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key,
-                                const QString &defaultValue) const {
+                                const QString &defaultValue) const
+{
     const auto bytes = readBytes(m_path);
     if (!bytes)
         return defaultValue;
@@ -40,16 +44,19 @@ QString ProfileFile::readString(const QString &section, const QString &key,
 }
 
 qint32 ProfileFile::readInteger(const QString &section, const QString &key,
-                                qint32 defaultValue) const {
+                                qint32 defaultValue) const
+{
     return parseInteger(readString(section, key, QString())).value_or(defaultValue);
 }
 
-void ProfileFile::writeString(const QString &section, const QString &key, const QString &value) {
+void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+{
     writeStrings(section, {{key, value}});
 }
 
 void ProfileFile::writeStrings(const QString &section,
-                               const QList<QPair<QString, QString>> &keyValues) {
+                               const QList<QPair<QString, QString>> &keyValues)
+{
     if (keyValues.isEmpty())
         return;
     if (isRefusedByPermissions())
@@ -74,14 +81,16 @@ void ProfileFile::writeStrings(const QString &section,
         throw AppError::unableToWrite(fullPath());
 }
 
-QString ProfileFile::fullPath() const {
+QString ProfileFile::fullPath() const
+{
     return QDir::toNativeSeparators(QFileInfo(m_path).absoluteFilePath());
 }
 
 // The system lets a superuser write into a read-only file or folder, but a file
 // or folder that nobody may write to was made read-only on purpose, and the
 // program respects that whoever runs it.
-bool ProfileFile::isRefusedByPermissions() const {
+bool ProfileFile::isRefusedByPermissions() const
+{
     const QFileInfo file(m_path);
     if (file.exists() && (!file.isWritable() || !(file.permissions() & kAnyWrite)))
         return true;

@@ -12,7 +12,8 @@
 // default. Writing goes through a temporary file in the same folder that then
 // replaces the file, so the file is either fully updated or left as it was; a
 // refused write throws AppError::unableToWrite with the file's full path.
-class ProfileFile {
+class ProfileFile
+{
 public:
     explicit ProfileFile(const QString &path);
 

@@ -8,7 +8,8 @@ namespace {
 constexpr char kWindows1250[] = "windows-1250";
 constexpr char16_t kByteOrderMark = 0xFEFF;
 
-bool isValidUtf8(const QByteArray &bytes) {
+bool isValidUtf8(const QByteArray &bytes)
+{
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString ignored = decoder(bytes);
     return !decoder.hasError();
@@ -16,7 +17,8 @@ bool isValidUtf8(const QByteArray &bytes) {
 
 // Without the converter for Windows-1250 (a Qt built without ICU) Latin-1 at
 // least keeps the ASCII part and every line break.
-QString decode(const QByteArray &bytes, bool windows1250) {
+QString decode(const QByteArray &bytes, bool windows1250)
+{
     if (windows1250) {
         QStringDecoder decoder(kWindows1250);
         if (decoder.isValid())
@@ -26,7 +28,8 @@ QString decode(const QByteArray &bytes, bool windows1250) {
     return QString::fromUtf8(bytes);
 }
 
-QByteArray encode(const QString &text, bool windows1250) {
+QByteArray encode(const QString &text, bool windows1250)
+{
     if (windows1250) {
         QStringEncoder encoder(kWindows1250);
         if (encoder.isValid())
@@ -36,27 +39,31 @@ QByteArray encode(const QString &text, bool windows1250) {
     return text.toUtf8();
 }
 
-QString withoutLineBreaks(QString text) {
+QString withoutLineBreaks(QString text)
+{
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;
 }
 
-QString unquoted(const QString &value) {
+QString unquoted(const QString &value)
+{
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
         && value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
 }
 
-bool sameName(QStringView a, QStringView b) {
+bool sameName(QStringView a, QStringView b)
+{
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
 ProfileText::ProfileText(const QByteArray &bytes)
-    : m_windows1250(!isValidUtf8(bytes)) {
+    : m_windows1250(!isValidUtf8(bytes))
+{
     bool lineEndKnown = false;
     qsizetype start = 0;
     while (start < bytes.size()) {
@@ -89,7 +96,8 @@ ProfileText::ProfileText(const QByteArray &bytes)
     }
 }
 
-ProfileText::Line ProfileText::parseLine(const QString &text) {
+ProfileText::Line ProfileText::parseLine(const QString &text)
+{
     Line line;
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty() || trimmed.front() == u';')
@@ -115,7 +123,8 @@ ProfileText::Line ProfileText::parseLine(const QString &text) {
     return line;
 }
 
-qsizetype ProfileText::findSection(QStringView section) const {
+qsizetype ProfileText::findSection(QStringView section) const
+{
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].kind == Kind::Section && sameName(m_lines[i].name, section))
             return i;
@@ -123,14 +132,16 @@ qsizetype ProfileText::findSection(QStringView section) const {
     return -1;
 }
 
-qsizetype ProfileText::sectionEnd(qsizetype header) const {
+qsizetype ProfileText::sectionEnd(qsizetype header) const
+{
     qsizetype i = header + 1;
     while (i < m_lines.size() && m_lines[i].kind != Kind::Section)
         ++i;
     return i;
 }
 
-std::optional<QString> ProfileText::value(QStringView section, QStringView key) const {
+std::optional<QString> ProfileText::value(QStringView section, QStringView key) const
+{
     const qsizetype header = findSection(section.trimmed());
     if (header < 0)
         return std::nullopt;
@@ -142,21 +153,24 @@ std::optional<QString> ProfileText::value(QStringView section, QStringView key) 
     return std::nullopt;
 }
 
-ProfileText::Line ProfileText::makeLine(const QString &text) const {
+ProfileText::Line ProfileText::makeLine(const QString &text) const
+{
     Line line = parseLine(text);
     line.bytes = encode(text, m_windows1250);
     line.ending = m_lineEnd;
     return line;
 }
 
-void ProfileText::insertLine(qsizetype index, const QString &text) {
+void ProfileText::insertLine(qsizetype index, const QString &text)
+{
     // A last line without a line end gets one before anything follows it.
     if (index > 0 && m_lines[index - 1].ending.isEmpty())
         m_lines[index - 1].ending = m_lineEnd;
     m_lines.insert(index, makeLine(text));
 }
 
-void ProfileText::setValue(const QString &section, const QString &key, const QString &value) {
+void ProfileText::setValue(const QString &section, const QString &key, const QString &value)
+{
     const QString cleanSection = withoutLineBreaks(section).trimmed();
     const QString cleanKey = withoutLineBreaks(key).trimmed();
     const QString cleanValue = withoutLineBreaks(value);
@@ -190,7 +204,8 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
     insertLine(afterLastKey, keyLine);
 }
 
-QByteArray ProfileText::toBytes() const {
+QByteArray ProfileText::toBytes() const
+{
     QByteArray bytes;
     for (const Line &line : m_lines)
         bytes += line.bytes + line.ending;

@@ -11,7 +11,8 @@
 // and its place. A file that is not valid UTF-8 is taken as Windows-1250 (files
 // written on older Czech systems) and new text is written in the same encoding,
 // so that the file stays readable as a whole.
-class ProfileText {
+class ProfileText
+{
 public:
     explicit ProfileText(const QByteArray &bytes = {});
 
@@ -30,7 +31,8 @@ public:
 
 private:
     enum class Kind { Other, Section, Key };
-    struct Line {
+    struct Line
+    {
         QByteArray bytes;  // without its line end
         QByteArray ending; // "\r\n", "\r", "\n", or empty for a last line without one
         Kind kind = Kind::Other;

@@ -23,12 +23,14 @@ using Clock = std::chrono::steady_clock;
 
 // Milliseconds left until the deadline, rounded up so that a wait of a
 // fraction of a millisecond is not cut to a busy poll of 0.
-int remainingMs(Clock::time_point deadline) {
+int remainingMs(Clock::time_point deadline)
+{
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, INT_MAX));
 }
 
-Clock::time_point deadlineAfter(int timeoutMs) {
+Clock::time_point deadlineAfter(int timeoutMs)
+{
     return Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
 }
 
@@ -36,18 +38,21 @@ constexpr short kHangUpEvents = POLLHUP | POLLERR | POLLNVAL;
 
 } // namespace
 
-SerialDevice::~SerialDevice() {
+SerialDevice::~SerialDevice()
+{
     close();
 }
 
-bool SerialDevice::open(const QString &path) {
+bool SerialDevice::open(const QString &path)
+{
     close();
     const QByteArray nativePath = QFile::encodeName(path);
     const int fd = ::open(nativePath.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
 
-    struct stat status {};
+    struct stat status
+    {};
     // TIOCEXCL keeps other users from opening the port, but not root; the lock
     // covers that case and programs that only check locks. The lock comes
     // first, so that a second opener never touches the holder's TIOCEXCL.
@@ -73,7 +78,8 @@ bool SerialDevice::open(const QString &path) {
     return true;
 }
 
-void SerialDevice::close() {
+void SerialDevice::close()
+{
     if (m_fd < 0)
         return;
     // The exclusive flag belongs to the terminal, not to our descriptor: left
@@ -83,13 +89,15 @@ void SerialDevice::close() {
     ::close(std::exchange(m_fd, -1));
 }
 
-void SerialDevice::lose() {
+void SerialDevice::lose()
+{
     // The device is gone; its descriptor will only ever report errors, so it
     // is dropped rather than polled again.
     close();
 }
 
-int SerialDevice::readByte(uint8_t &target, int timeoutMs) {
+int SerialDevice::readByte(uint8_t &target, int timeoutMs)
+{
     const auto deadline = deadlineAfter(timeoutMs);
     while (isOpen()) {
         uint8_t byte = 0;
@@ -131,7 +139,8 @@ int SerialDevice::readByte(uint8_t &target, int timeoutMs) {
     return 0;
 }
 
-int SerialDevice::writeByte(uint8_t byte, int timeoutMs) {
+int SerialDevice::writeByte(uint8_t byte, int timeoutMs)
+{
     const auto deadline = deadlineAfter(timeoutMs);
     while (isOpen()) {
         const ssize_t count = ::write(m_fd, &byte, 1);
@@ -160,7 +169,8 @@ int SerialDevice::writeByte(uint8_t byte, int timeoutMs) {
     return 0;
 }
 
-void SerialDevice::discardInput() {
+void SerialDevice::discardInput()
+{
     if (!isOpen())
         return;
     ::tcflush(m_fd, TCIFLUSH);
@@ -183,21 +193,24 @@ void SerialDevice::discardInput() {
     }
 }
 
-std::optional<SerialLineParameters> SerialDevice::lineParameters() const {
+std::optional<SerialLineParameters> SerialDevice::lineParameters() const
+{
     termios settings{};
     if (!isOpen() || ::tcgetattr(m_fd, &settings) != 0)
         return std::nullopt;
     return lineParametersOf(settings);
 }
 
-bool SerialDevice::setLineParameters(const SerialLineParameters &parameters) {
+bool SerialDevice::setLineParameters(const SerialLineParameters &parameters)
+{
     termios settings{};
     return isOpen() && ::tcgetattr(m_fd, &settings) == 0
            && applyLineParameters(parameters, settings)
            && ::tcsetattr(m_fd, TCSANOW, &settings) == 0;
 }
 
-bool SerialDevice::setModemLine(ModemLine line, bool on) {
+bool SerialDevice::setModemLine(ModemLine line, bool on)
+{
     if (!isOpen())
         return false;
     int bits = line == ModemLine::Dtr ? TIOCM_DTR : TIOCM_RTS;

@@ -13,7 +13,8 @@ enum class ModemLine { Dtr, Rts };
 // of a pseudo-terminal closed) is closed at once, and from then on the object
 // behaves like one whose open failed: every call returns at once with nothing
 // done.
-class SerialDevice {
+class SerialDevice
+{
 public:
     SerialDevice() = default;
     ~SerialDevice();

@@ -8,7 +8,8 @@
 enum class SerialParity : uint8_t { None = 0, Odd = 1, Even = 2, Mark = 3, Space = 4 };
 enum class SerialStopBits : uint8_t { One = 0, OneAndHalf = 1, Two = 2 };
 
-struct SerialLineParameters {
+struct SerialLineParameters
+{
     uint32_t baudRate = 0; // bits per second as a plain number; 0 = a speed we do not know
     uint8_t dataBits = 8;  // 5..8
     SerialParity parity = SerialParity::None;

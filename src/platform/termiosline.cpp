@@ -6,7 +6,8 @@
 
 namespace {
 
-struct SpeedEntry {
+struct SpeedEntry
+{
     uint32_t bitsPerSecond;
     speed_t code;
 };
@@ -22,14 +23,16 @@ constexpr std::array<SpeedEntry, 30> kSpeeds{{
     {3500000, B3500000}, {4000000, B4000000},
 }};
 
-std::optional<speed_t> speedCode(uint32_t bitsPerSecond) {
+std::optional<speed_t> speedCode(uint32_t bitsPerSecond)
+{
     const auto it = std::find_if(kSpeeds.begin(), kSpeeds.end(), [&](const SpeedEntry &entry) {
         return entry.bitsPerSecond == bitsPerSecond;
     });
     return it == kSpeeds.end() ? std::nullopt : std::optional(it->code);
 }
 
-uint32_t bitsPerSecond(speed_t code) {
+uint32_t bitsPerSecond(speed_t code)
+{
     const auto it = std::find_if(kSpeeds.begin(), kSpeeds.end(),
                                  [&](const SpeedEntry &entry) { return entry.code == code; });
     return it == kSpeeds.end() ? 0 : it->bitsPerSecond;
@@ -40,7 +43,8 @@ constexpr uint8_t kSmallestCharacter = 5;
 
 } // namespace
 
-SerialLineParameters lineParametersOf(const termios &settings) {
+SerialLineParameters lineParametersOf(const termios &settings)
+{
     SerialLineParameters parameters;
     parameters.baudRate = bitsPerSecond(::cfgetospeed(&settings));
     const auto size =
@@ -58,7 +62,8 @@ SerialLineParameters lineParametersOf(const termios &settings) {
     return parameters;
 }
 
-bool applyLineParameters(const SerialLineParameters &parameters, termios &settings) {
+bool applyLineParameters(const SerialLineParameters &parameters, termios &settings)
+{
     const auto speed = speedCode(parameters.baudRate);
     if (!speed || parameters.dataBits < kSmallestCharacter
         || parameters.dataBits >= kSmallestCharacter + kCharacterSizes.size())

@@ -13,7 +13,8 @@
 #include <unistd.h>
 #include <utility>
 
-PtyPair::PtyPair() {
+PtyPair::PtyPair()
+{
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (master < 0)
         return;
@@ -31,20 +32,24 @@ PtyPair::PtyPair() {
     m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
 }
 
-PtyPair::~PtyPair() {
+PtyPair::~PtyPair()
+{
     hangUp();
 }
 
-QString PtyPair::linkAsPort(const QString &directory, int number) const {
+QString PtyPair::linkAsPort(const QString &directory, int number) const
+{
     const QString link = QDir(directory).filePath(portName(number));
     return QFile::link(m_slavePath, link) ? link : QString();
 }
 
-bool PtyPair::sendFromInstrument(const QByteArray &bytes) {
+bool PtyPair::sendFromInstrument(const QByteArray &bytes)
+{
     return m_master >= 0 && ::write(m_master, bytes.constData(), bytes.size()) == bytes.size();
 }
 
-QByteArray PtyPair::receiveAtInstrument(int count, int timeoutMs) {
+QByteArray PtyPair::receiveAtInstrument(int count, int timeoutMs)
+{
     QByteArray received;
     QElapsedTimer clock;
     clock.start();
@@ -63,12 +68,14 @@ QByteArray PtyPair::receiveAtInstrument(int count, int timeoutMs) {
     return received;
 }
 
-int PtyPair::pendingAtPort() const {
+int PtyPair::pendingAtPort() const
+{
     int count = 0;
     return m_slave >= 0 && ::ioctl(m_slave, FIONREAD, &count) == 0 ? count : -1;
 }
 
-void PtyPair::hangUp() {
+void PtyPair::hangUp()
+{
     if (m_master >= 0)
         ::close(std::exchange(m_master, -1));
     if (m_slave >= 0)

@@ -8,7 +8,8 @@
 // put in raw mode at once (a fresh pseudo-terminal is cooked and would eat
 // bytes such as 0x03), and a slave descriptor is kept open so that the port
 // can be closed and opened again without the terminal disappearing.
-class PtyPair {
+class PtyPair
+{
 public:
     PtyPair();
     ~PtyPair();

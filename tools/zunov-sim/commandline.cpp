@@ -11,7 +11,8 @@ namespace zunovsim {
 namespace {
 constexpr int kMaxCount = 1'000'000'000;
 
-std::optional<long long> number(const std::string &text, long long low, long long high) {
+std::optional<long long> number(const std::string &text, long long low, long long high)
+{
     long long value = 0;
     const char *end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
@@ -21,7 +22,8 @@ std::optional<long long> number(const std::string &text, long long low, long lon
 }
 } // namespace
 
-std::string CommandLine::helpText() {
+std::string CommandLine::helpText()
+{
     return "Usage: zunov-sim [options]\n"
            "Emulates the ZUNOV measuring instrument on a pseudo-terminal, so that the\n"
            "program can be tried without hardware. The first line of output is the\n"
@@ -48,7 +50,8 @@ std::string CommandLine::helpText() {
            "in a row; every fifth one starts a new handshake at step 1.\n";
 }
 
-CommandLine CommandLine::parse(const std::vector<std::string> &arguments) {
+CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
+{
     CommandLine result;
     for (std::size_t i = 0; i < arguments.size() && result.error.empty(); ++i) {
         const std::string &option = arguments[i];

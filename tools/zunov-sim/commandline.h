@@ -9,7 +9,8 @@
 namespace zunovsim {
 
 // What the zunov-sim program was asked to do.
-struct CommandLine {
+struct CommandLine
+{
     bool help = false;
     std::string dir = ".";
     int port = 1;

@@ -26,36 +26,43 @@ constexpr milliseconds kFrameGap{2500};
 constexpr milliseconds kHangUpGrace{100};
 constexpr std::size_t kReadChunk = 64;
 
-struct Pending {
+struct Pending
+{
     uint8_t byte;
     Clock::time_point due;
 };
 
-int millisecondsUntil(Clock::time_point when, Clock::time_point now) {
+int millisecondsUntil(Clock::time_point when, Clock::time_point now)
+{
     const auto left = std::chrono::ceil<milliseconds>(when - now);
     return static_cast<int>(std::clamp(left, milliseconds{0}, kPollSlice).count());
 }
 } // namespace
 
 Emulator::Emulator(uint32_t seed)
-    : m_instrument(seed) {}
+    : m_instrument(seed)
+{}
 
-Emulator::~Emulator() {
+Emulator::~Emulator()
+{
     stop();
 }
 
-void Emulator::setLink(const std::string &dirPath, int portNumber) {
+void Emulator::setLink(const std::string &dirPath, int portNumber)
+{
     std::lock_guard lock(m_mutex);
     m_linkDir = dirPath;
     m_linkPort = portNumber;
 }
 
-void Emulator::setReportHandler(ReportHandler handler) {
+void Emulator::setReportHandler(ReportHandler handler)
+{
     std::lock_guard lock(m_mutex);
     m_reportHandler = std::move(handler);
 }
 
-void Emulator::start() {
+void Emulator::start()
+{
     stop();
     auto terminal = std::make_unique<PseudoTerminal>();
     {
@@ -72,7 +79,8 @@ void Emulator::start() {
     m_thread = std::thread([this, fd = m_terminal->masterFd()] { run(fd); });
 }
 
-void Emulator::stop() {
+void Emulator::stop()
+{
     m_stopRequested = true;
     if (m_thread.joinable())
         m_thread.join();
@@ -80,61 +88,73 @@ void Emulator::stop() {
     m_terminal.reset();
 }
 
-bool Emulator::isRunning() const {
+bool Emulator::isRunning() const
+{
     return m_running;
 }
 
-std::string Emulator::slavePath() const {
+std::string Emulator::slavePath() const
+{
     std::lock_guard lock(m_mutex);
     return m_slavePath;
 }
 
-std::string Emulator::linkPath() const {
+std::string Emulator::linkPath() const
+{
     std::lock_guard lock(m_mutex);
     return m_linkPath;
 }
 
-void Emulator::setFaults(const Faults &faults) {
+void Emulator::setFaults(const Faults &faults)
+{
     std::lock_guard lock(m_mutex);
     m_instrument.setFaults(faults);
 }
 
-void Emulator::queueReplies(const std::vector<Frame> &replies) {
+void Emulator::queueReplies(const std::vector<Frame> &replies)
+{
     std::lock_guard lock(m_mutex);
     m_instrument.queueReplies(replies);
 }
 
-int Emulator::handshakeCount() const {
+int Emulator::handshakeCount() const
+{
     std::lock_guard lock(m_mutex);
     return m_instrument.handshakeCount();
 }
 
-int Emulator::exchangeCount() const {
+int Emulator::exchangeCount() const
+{
     std::lock_guard lock(m_mutex);
     return m_instrument.exchangeCount();
 }
 
-std::vector<Frame> Emulator::framesReceived() const {
+std::vector<Frame> Emulator::framesReceived() const
+{
     std::lock_guard lock(m_mutex);
     return m_instrument.framesReceived();
 }
 
-std::optional<GeneratorSetting> Emulator::lastGenerator() const {
+std::optional<GeneratorSetting> Emulator::lastGenerator() const
+{
     std::lock_guard lock(m_mutex);
     return m_instrument.lastGenerator();
 }
 
-std::vector<std::string> Emulator::reports() const {
+std::vector<std::string> Emulator::reports() const
+{
     std::lock_guard lock(m_mutex);
     return m_reports;
 }
 
-bool Emulator::hungUp() const {
+bool Emulator::hungUp() const
+{
     std::lock_guard lock(m_mutex);
     return m_hungUp;
 }
 
-std::optional<Answer> Emulator::receive(uint8_t byte, std::vector<std::string> &newReports) {
+std::optional<Answer> Emulator::receive(uint8_t byte, std::vector<std::string> &newReports)
+{
     std::lock_guard lock(m_mutex);
     const int exchangesBefore = m_instrument.exchangeCount();
     auto answer = m_instrument.onByte(byte);
@@ -146,7 +166,8 @@ std::optional<Answer> Emulator::receive(uint8_t byte, std::vector<std::string> &
 }
 
 // Reports go out without the lock held, so a handler may call back into us.
-void Emulator::publish(const std::vector<std::string> &newReports) {
+void Emulator::publish(const std::vector<std::string> &newReports)
+{
     ReportHandler handler;
     {
         std::lock_guard lock(m_mutex);
@@ -159,7 +180,8 @@ void Emulator::publish(const std::vector<std::string> &newReports) {
     }
 }
 
-void Emulator::run(int masterFd) {
+void Emulator::run(int masterFd)
+{
     // Answers leave in the order they were made: a late byte holds back the
     // ones behind it, as a busy instrument would.
     std::deque<Pending> outgoing;

@@ -25,7 +25,8 @@ namespace zunovsim {
 //
 // Every method may be called from any thread while the emulator runs. The
 // report handler is called on the emulator's thread.
-class Emulator {
+class Emulator
+{
 public:
     using ReportHandler = std::function<void(std::string_view)>;
 

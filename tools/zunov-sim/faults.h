@@ -15,7 +15,8 @@ namespace zunovsim {
 //   starting again at 1 after any other byte and after every fourth step, so
 //   each new handshake starts at step 1;
 // - exchanges are complete four-byte frames (poll or generator).
-struct Faults {
+struct Faults
+{
     bool silence = false;  // answer nothing at all
     int wrongEchoStep = 0; // 1..4: that handshake step is answered with a wrong byte
     int lateByte = 0;      // this reply byte is sent after lateDelay

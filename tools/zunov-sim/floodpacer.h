@@ -8,12 +8,14 @@ namespace zunovsim {
 // Paces the unsolicited bytes of the flood fault: how many are due now, for a
 // rate that may change at any moment. A rate faster than the line can take is
 // not made up for later, so the flood never turns into one endless burst.
-class FloodPacer {
+class FloodPacer
+{
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr int kMaxBurst = 256;
 
-    int bytesDue(int perSecond, Clock::time_point now) {
+    int bytesDue(int perSecond, Clock::time_point now)
+    {
         if (perSecond != m_rate) {
             m_rate = perSecond;
             m_next = now;

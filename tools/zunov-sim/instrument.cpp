@@ -10,7 +10,8 @@ namespace {
 constexpr int kFrameLength = 4;
 constexpr int kHandshakeSteps = 4;
 
-struct WaveformName {
+struct WaveformName
+{
     uint8_t code;
     const char *name;
 };
@@ -21,22 +22,27 @@ constexpr std::array kWaveformNames{
 } // namespace
 
 Instrument::Instrument(uint32_t seed)
-    : m_generator(seed) {}
+    : m_generator(seed)
+{}
 
-void Instrument::setFaults(const Faults &faults) {
+void Instrument::setFaults(const Faults &faults)
+{
     m_faults = faults;
     m_replyBytes = 0;
 }
 
-void Instrument::queueReplies(const std::vector<Frame> &replies) {
+void Instrument::queueReplies(const std::vector<Frame> &replies)
+{
     m_script.insert(m_script.end(), replies.begin(), replies.end());
 }
 
-bool Instrument::hangUpDue() const {
+bool Instrument::hangUpDue() const
+{
     return m_faults.hangUpAfter > 0 && exchangeCount() >= m_faults.hangUpAfter;
 }
 
-std::optional<Answer> Instrument::onByte(uint8_t received) {
+std::optional<Answer> Instrument::onByte(uint8_t received)
+{
     if (m_position > 0)
         return frameByte(received);
 
@@ -60,14 +66,16 @@ std::optional<Answer> Instrument::onByte(uint8_t received) {
     return frameByte(received);
 }
 
-std::optional<Answer> Instrument::handshake() {
+std::optional<Answer> Instrument::handshake()
+{
     ++m_handshakes;
     m_handshakeStep = m_handshakeStep % kHandshakeSteps + 1;
     const bool wrong = m_handshakeStep == m_faults.wrongEchoStep;
     return deliver(wrong ? kWrongEcho : kHandshake);
 }
 
-std::optional<Answer> Instrument::frameByte(uint8_t received) {
+std::optional<Answer> Instrument::frameByte(uint8_t received)
+{
     const int index = m_position;
     m_incoming[index] = received;
     const bool poll = m_incoming[0] == kPoll;
@@ -80,21 +88,24 @@ std::optional<Answer> Instrument::frameByte(uint8_t received) {
     return deliver(reply);
 }
 
-void Instrument::finishFrame() {
+void Instrument::finishFrame()
+{
     m_position = 0;
     m_frames.push_back(m_incoming);
     if (m_incoming[0] == kGenerator)
         m_lastGenerator = GeneratorSetting{m_incoming[1], m_incoming[2]};
 }
 
-void Instrument::abandonFrame() {
+void Instrument::abandonFrame()
+{
     m_position = 0;
     m_handshakeStep = 0;
 }
 
 // Applies the faults that act on single reply bytes. Every byte counts, also
 // one that silence swallows, so the numbering does not depend on other faults.
-std::optional<Answer> Instrument::deliver(uint8_t byte) {
+std::optional<Answer> Instrument::deliver(uint8_t byte)
+{
     const int number = ++m_replyBytes;
     if (m_faults.silence || number == m_faults.dropByte)
         return std::nullopt;
@@ -104,7 +115,8 @@ std::optional<Answer> Instrument::deliver(uint8_t byte) {
     return answer;
 }
 
-std::string Instrument::describe(const GeneratorSetting &setting) {
+std::string Instrument::describe(const GeneratorSetting &setting)
+{
     std::string name = setting.waveform == 0 ? "none" : "unknown";
     for (const auto &known : kWaveformNames) {
         if (known.code == setting.waveform)

@@ -14,14 +14,16 @@ namespace zunovsim {
 
 // What the instrument sends back for one received byte: the byte, and how
 // long it waits before sending it (only the late-byte fault waits).
-struct Answer {
+struct Answer
+{
     uint8_t byte = 0;
     std::chrono::milliseconds delay{0};
 
     bool operator==(const Answer &) const = default;
 };
 
-struct GeneratorSetting {
+struct GeneratorSetting
+{
     uint8_t waveform = 0;
     uint8_t frequency = 0;
 
@@ -41,7 +43,8 @@ struct GeneratorSetting {
 // A poll is answered with a four-byte reply frame, one byte per received byte:
 // the next scripted reply if any are queued, otherwise a generated one. A
 // generator frame is answered by echoing each byte.
-class Instrument {
+class Instrument
+{
 public:
     static constexpr uint8_t kPoll = 211;
     static constexpr uint8_t kGenerator = 100;

@@ -17,13 +17,15 @@ constexpr long kWaitSliceNs = 100'000'000;
 
 std::mutex outputMutex;
 
-void printLine(std::string_view text) {
+void printLine(std::string_view text)
+{
     std::lock_guard lock(outputMutex);
     std::cout << text << std::endl;
 }
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     const CommandLine options = CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::cerr << "zunov-sim: " << options.error << '\n';

@@ -12,11 +12,13 @@
 namespace zunovsim {
 
 namespace {
-[[noreturn]] void fail(const char *what) {
+[[noreturn]] void fail(const char *what)
+{
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-void makeRaw(int fd, const char *what) {
+void makeRaw(int fd, const char *what)
+{
     termios settings{};
     if (tcgetattr(fd, &settings) != 0)
         fail(what);
@@ -27,14 +29,16 @@ void makeRaw(int fd, const char *what) {
         fail(what);
 }
 
-void closeFd(int &fd) {
+void closeFd(int &fd)
+{
     if (fd >= 0)
         ::close(fd);
     fd = -1;
 }
 } // namespace
 
-PseudoTerminal::PseudoTerminal() {
+PseudoTerminal::PseudoTerminal()
+{
     m_master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_master < 0)
         fail("posix_openpt");
@@ -57,20 +61,24 @@ PseudoTerminal::PseudoTerminal() {
     }
 }
 
-PseudoTerminal::~PseudoTerminal() {
+PseudoTerminal::~PseudoTerminal()
+{
     removeLink();
     hangUp();
 }
 
-void PseudoTerminal::hangUp() {
+void PseudoTerminal::hangUp()
+{
     closeFd(m_slave);
     closeFd(m_master);
 }
 
-void PseudoTerminal::createLink(const std::string &dirPath, const std::string &name) {
+void PseudoTerminal::createLink(const std::string &dirPath, const std::string &name)
+{
     removeLink();
     const std::string path = dirPath + '/' + name;
-    struct stat existing {};
+    struct stat existing
+    {};
     if (::lstat(path.c_str(), &existing) == 0) {
         if (!S_ISLNK(existing.st_mode)) {
             errno = EEXIST;
@@ -85,7 +93,8 @@ void PseudoTerminal::createLink(const std::string &dirPath, const std::string &n
 
 // Only our own link goes: if someone has pointed the name elsewhere in the
 // meantime, it is theirs now.
-void PseudoTerminal::removeLink() {
+void PseudoTerminal::removeLink()
+{
     if (m_linkPath.empty())
         return;
     std::array<char, 256> target{};

@@ -14,7 +14,8 @@ namespace zunovsim {
 // without the pair falling apart and losing its settings.
 //
 // Throws std::system_error when the pair cannot be made.
-class PseudoTerminal {
+class PseudoTerminal
+{
 public:
     PseudoTerminal();
     ~PseudoTerminal();

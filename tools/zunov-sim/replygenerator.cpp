@@ -22,21 +22,25 @@ constexpr int kMaxVoltageTenths = 400;
 constexpr int kMinFrequencyHz = 100;
 constexpr int kMaxFrequencyHz = 20'000;
 
-uint8_t byteOf(int value) {
+uint8_t byteOf(int value)
+{
     return static_cast<uint8_t>(value & 0xFF);
 }
 } // namespace
 
 ReplyGenerator::ReplyGenerator(uint32_t seed)
-    : m_random(seed) {}
+    : m_random(seed)
+{}
 
-int ReplyGenerator::wander(int value, int step, int low, int high) {
+int ReplyGenerator::wander(int value, int step, int low, int high)
+{
     const int span = 2 * step + 1;
     const int delta = static_cast<int>(m_random() % static_cast<uint32_t>(span)) - step;
     return std::clamp(value + delta, low, high);
 }
 
-Frame ReplyGenerator::next() {
+Frame ReplyGenerator::next()
+{
     Frame reply{};
     switch (m_kind) {
     case Kind::Voltages: {

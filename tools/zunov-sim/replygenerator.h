@@ -12,7 +12,8 @@ using Frame = std::array<uint8_t, 4>;
 // turn (voltages, resistance, frequency, current), each value wandering a
 // little from one reply to the next, so that the displays and graphs move the
 // way they do on the bench. The same seed always gives the same replies.
-class ReplyGenerator {
+class ReplyGenerator
+{
 public:
     enum class Kind { Voltages, Resistance, Frequency, Current };
 
