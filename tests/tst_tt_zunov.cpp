@@ -1,13 +1,12 @@
-#include "app/appwindows.h"
 #include "app/tt_zunov.h"
-#include "support/recordingmessagesink.h"
+#include "link/tserial.h"
+#include "support/programfixture.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class tst_TT_ZUNOV : public QObject
@@ -15,58 +14,25 @@ class tst_TT_ZUNOV : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void initialTexts_data();
     void initialTexts();
     void initialFrameAndControls();
-    void timersAtStart();
+    void configuration_data();
+    void configuration();
+    void portIsOpenedAndConfigured();
     void onlineFlagShownWithinATick();
     void restartRequestEndsTheProgram();
     void konecEndsTheProgram();
     void sliderSetsFrequencyByte_data();
     void sliderSetsFrequencyByte();
+    void windowsCanBeMadeTwice();
 
 private:
-    template<typename T> T *control(const char *name) const
+    static ProgramFixture::Options offline(const QByteArray &ini = {})
     {
-        T *widget = m_windows->mainWindow()->findChild<T *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return {ini, false, "Nápověda\n"};
     }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_savedDir;
-    std::unique_ptr<RecordingMessageSink> m_sink;
-    std::unique_ptr<AppWindows> m_windows;
 };
-
-void tst_TT_ZUNOV::init()
-{
-    // The program works in its working directory: a fresh, empty one per test.
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_savedDir = QDir::currentPath();
-    QDir::setCurrent(m_dir->path());
-    QFile help(QStringLiteral("HELP.dat"));
-    QVERIFY(help.open(QIODevice::WriteOnly));
-    help.write("Nápověda\n");
-    help.close();
-    m_sink = std::make_unique<RecordingMessageSink>();
-    m_windows = std::make_unique<AppWindows>();
-}
-
-void tst_TT_ZUNOV::cleanup()
-{
-    m_windows.reset();
-    const QStringList messages = m_sink->texts();
-    m_sink.reset();
-    QDir::setCurrent(m_savedDir);
-    m_dir.reset();
-    QVERIFY2(messages.isEmpty(), qPrintable(messages.join(QLatin1Char('|'))));
-}
 
 void tst_TT_ZUNOV::initialTexts_data()
 {
@@ -92,28 +58,29 @@ void tst_TT_ZUNOV::initialTexts()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QCOMPARE(control<QLabel>(qPrintable(name))->text(), text);
+    ProgramFixture program(offline());
+    program.start();
+    QCOMPARE(program.control<QLabel>(qPrintable(name))->text(), text);
+    QVERIFY(program.messages().texts().isEmpty());
 }
 
 void tst_TT_ZUNOV::initialFrameAndControls()
 {
-    TT_ZUNOV *window = m_windows->mainWindow();
+    ProgramFixture program(offline());
+    program.start();
+    TT_ZUNOV *window = program.window();
     QCOMPARE(window->state.tx, (Frame{100, 0, 0, 0}));
     QCOMPARE(window->state.rx, (Frame{0, 0, 0, 0}));
     QVERIFY(!window->state.online);
     QCOMPARE(window->panelText(1), QStringLiteral("OFFLINE"));
     QCOMPARE(window->panelText(4), QStringLiteral("Žádná komunikace"));
-    QCOMPARE(control<QScrollBar>("cas1")->value(), 0);
+    QCOMPARE(program.control<QScrollBar>("cas1")->value(), 0);
     for (QRadioButton *button : window->findChildren<QRadioButton *>())
         QVERIFY2(!button->isChecked(), qPrintable(button->objectName()));
     // A label that grows with its text never cuts off a digit.
-    auto *frequency = control<QLabel>("Label12");
+    auto *frequency = program.control<QLabel>("Label12");
     QVERIFY(frequency->width() >= frequency->sizeHint().width());
-}
 
-void tst_TT_ZUNOV::timersAtStart()
-{
-    TT_ZUNOV *window = m_windows->mainWindow();
     QVERIFY(window->Timer1->enabled());
     QCOMPARE(window->Timer1->interval(), 100);
     QVERIFY(!window->Timer2->enabled());
@@ -124,16 +91,74 @@ void tst_TT_ZUNOV::timersAtStart()
     }
 }
 
+void tst_TT_ZUNOV::configuration_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("pollInterval");
+    QTest::addColumn<int>("resetInterval");
+
+    QTest::newRow("no file") << QByteArray() << "ZUNOV v1 na COM1 " << 0 << 0;
+    QTest::newRow("port 3, period 1001") << QByteArray("[NASTAVENI]\r\nPort=3\r\nTSER=1001\r\n")
+                                         << "ZUNOV v1 na COM3 " << 1001 << 500;
+    QTest::newRow("only the period")
+        << QByteArray("[NASTAVENI]\nTSER=1000\n") << "ZUNOV v1 na COM1 " << 1000 << 500;
+    QTest::newRow("period 1 leaves no reset")
+        << QByteArray("[NASTAVENI]\nTSER=1\n") << "ZUNOV v1 na COM1 " << 1 << 0;
+    QTest::newRow("negative period never polls")
+        << QByteArray("[NASTAVENI]\nTSER=-500\n") << "ZUNOV v1 na COM1 " << 0 << 0;
+    QTest::newRow("port as letters uses port 1")
+        << QByteArray("[NASTAVENI]\nPort=x\n") << "ZUNOV v1 na COM1 " << 0 << 0;
+    QTest::newRow("port out of range used as given")
+        << QByteArray("[NASTAVENI]\nPort=12\n") << "ZUNOV v1 na COM12 " << 0 << 0;
+}
+
+void tst_TT_ZUNOV::configuration()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, caption);
+    QFETCH(int, pollInterval);
+    QFETCH(int, resetInterval);
+    ProgramFixture program(offline(ini));
+    program.start();
+    TT_ZUNOV *window = program.window();
+    QCOMPARE(window->windowTitle(), caption);
+    QCOMPARE(window->Timer2->interval(), pollInterval);
+    QCOMPARE(window->Timer3->interval(), resetInterval);
+
+    // Even once online, a period of 0 or below never starts polling.
+    window->state.online = true;
+    window->Timer2->setEnabled(true);
+    QTest::qWait(150);
+    QCOMPARE(window->Timer2->interval(), pollInterval);
+    QCOMPARE(window->Timer2->isCounting(), pollInterval > 0);
+}
+
+void tst_TT_ZUNOV::portIsOpenedAndConfigured()
+{
+    ProgramFixture program;
+    program.start();
+    TSerial &port = program.window()->serialPort();
+    QVERIFY(port.IsOpen());
+    QCOMPARE(port.GetBaudRate(), 9600u);
+    QCOMPARE(port.GetByteSize(), 8);
+    QCOMPARE(port.timeouts().ReadTotalTimeoutConstant, 1000u);
+}
+
 void tst_TT_ZUNOV::onlineFlagShownWithinATick()
 {
-    TT_ZUNOV *window = m_windows->mainWindow();
+    ProgramFixture program(offline());
+    program.start();
+    TT_ZUNOV *window = program.window();
     window->state.online = true;
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), QStringLiteral("ONLINE"), 300);
 }
 
 void tst_TT_ZUNOV::restartRequestEndsTheProgram()
 {
-    TT_ZUNOV *window = m_windows->mainWindow();
+    ProgramFixture program(offline());
+    program.start();
+    TT_ZUNOV *window = program.window();
     window->show();
     QSignalSpy closed(window, &TT_ZUNOV::closed);
     QVERIFY(closed.isValid());
@@ -144,10 +169,12 @@ void tst_TT_ZUNOV::restartRequestEndsTheProgram()
 
 void tst_TT_ZUNOV::konecEndsTheProgram()
 {
-    TT_ZUNOV *window = m_windows->mainWindow();
+    ProgramFixture program(offline());
+    program.start();
+    TT_ZUNOV *window = program.window();
     window->show();
     QSignalSpy closed(window, &TT_ZUNOV::closed);
-    control<QAction>("Konec1")->trigger();
+    program.control<QAction>("Konec1")->trigger();
     QCOMPARE(closed.count(), 1);
     QVERIFY(!window->isVisible());
 }
@@ -167,11 +194,23 @@ void tst_TT_ZUNOV::sliderSetsFrequencyByte()
     QFETCH(int, position);
     QFETCH(QString, shown);
     QFETCH(int, byte);
-    TT_ZUNOV *window = m_windows->mainWindow();
+    ProgramFixture program(offline());
+    program.start();
+    TT_ZUNOV *window = program.window();
     window->state.tx[0] = 211;
-    control<QScrollBar>("cas1")->setValue(position);
-    QCOMPARE(control<QLabel>("cass1")->text(), shown);
+    program.control<QScrollBar>("cas1")->setValue(position);
+    QCOMPARE(program.control<QLabel>("cass1")->text(), shown);
     QCOMPARE(window->state.tx, (Frame{100, 0, uint8_t(byte), 0}));
+}
+
+void tst_TT_ZUNOV::windowsCanBeMadeTwice()
+{
+    // The port is released with the windows, so a second set opens it again.
+    ProgramFixture program;
+    program.start();
+    QVERIFY(program.window()->serialPort().IsOpen());
+    program.start();
+    QVERIFY(program.window()->serialPort().IsOpen());
 }
 
 QTEST_MAIN(tst_TT_ZUNOV)

@@ -1,8 +1,10 @@
 #include "app/tt_zunov.h"
 
+#include "app/configuration.h"
 #include "app/statuspanel.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
+#include "link/tserial.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "ui_tt_zunov.h"
@@ -50,8 +52,15 @@ TT_ZUNOV::TT_ZUNOV(QWidget *parent)
     // pixels, the status bar included.
     ui->centralwidget->setFixedSize(426, 551 - 19);
     ui->StatusBar1->setFixedHeight(19);
+    ui->PerformanceGraph1->SetGradient(255);
     connectHandlers();
 
+    const Configuration configuration = readConfiguration(configurationFilePath());
+    state.pollPeriodMs = configuration.pollPeriodMs;
+    serial = std::make_unique<TSerial>(configuration.port);
+    applyStartupConfiguration(*serial);
+    setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")
+                   + QString::number(configuration.port) + QLatin1Char(' '));
     NakresliUkazku();
     state.online = false;
     Timer2->setInterval(pollInterval(state.pollPeriodMs));
@@ -75,6 +84,11 @@ void TT_ZUNOV::connectHandlers()
     connect(ui->N1, &QAction::triggered, this, &TT_ZUNOV::N1Click);
     connect(ui->Info1, &QAction::triggered, this, &TT_ZUNOV::Info1Click);
     connect(ui->cas1, &QScrollBar::valueChanged, this, &TT_ZUNOV::cas1Change);
+    connect(ui->Pripojit1, &QAction::triggered, this, &TT_ZUNOV::Pripojit1Click);
+    connect(Timer4, &Timer::timeout, this, &TT_ZUNOV::Timer4Timer);
+    connect(Timer5, &Timer::timeout, this, &TT_ZUNOV::Timer5Timer);
+    connect(Timer6, &Timer::timeout, this, &TT_ZUNOV::Timer6Timer);
+    connect(Timer7, &Timer::timeout, this, &TT_ZUNOV::Timer7Timer);
     connect(Timer1, &Timer::timeout, this, &TT_ZUNOV::Timer1Timer);
     connect(Timer3, &Timer::timeout, this, &TT_ZUNOV::Timer3Timer);
 }

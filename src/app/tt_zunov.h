@@ -11,6 +11,7 @@
 namespace Ui {
 class TT_ZUNOV;
 }
+class TSerial;
 
 // The main window: shows the measurements, hosts the generator panel, owns
 // the program-wide state and the timers through which the program runs.
@@ -33,6 +34,9 @@ public:
     Timer *const Timer5;
     Timer *const Timer6;
     Timer *const Timer7;
+
+    // The one link to the instrument, open from start-up to the end.
+    TSerial &serialPort() const { return *serial; }
 
     QString panelText(int index) const { return m_panels->text(index); }
 
@@ -57,7 +61,16 @@ private:
     void Timer3Timer();
     void cas1Change(int position);
 
+    void Pripojit1Click();
+    void Timer4Timer();
+    void Timer5Timer();
+    void Timer6Timer();
+    void Timer7Timer();
+    void runHandshakeStep(int step, Timer *own, Timer *next);
+    void finishHandshake(bool linkUp);
+
     std::unique_ptr<Ui::TT_ZUNOV> ui;
+    std::unique_ptr<TSerial> serial;
     std::unique_ptr<StatusBarPanels> m_panels;
 };
 

@@ -1,0 +1,74 @@
+// The main window's connect handshake: "Menu" > "Připojit" starts a chain of
+// four one-shot timers, one echo test each, so the window stays responsive
+// between the steps.
+#include "app/tt_zunov.h"
+#include "dialogs/handshake.h"
+#include "dialogs/tpripoj.h"
+#include "link/exchange.h"
+#include "link/tserial.h"
+#include "platform/messages.h"
+
+void TT_ZUNOV::Pripojit1Click()
+{
+    if (!Pripoj)
+        return;
+    Pripoj->show();
+    Timer4->setEnabled(true);
+    Pripoj->setProgress(0);
+}
+
+void TT_ZUNOV::Timer4Timer()
+{
+    runHandshakeStep(1, Timer4, Timer5);
+}
+
+void TT_ZUNOV::Timer5Timer()
+{
+    runHandshakeStep(2, Timer5, Timer6);
+}
+
+void TT_ZUNOV::Timer6Timer()
+{
+    runHandshakeStep(3, Timer6, Timer7);
+}
+
+void TT_ZUNOV::Timer7Timer()
+{
+    runHandshakeStep(4, Timer7, nullptr);
+}
+
+void TT_ZUNOV::runHandshakeStep(int step, Timer *own, Timer *next)
+{
+    own->setEnabled(false);
+    Pripoj->setStepText(Handshake::stepText(step));
+    Pripoj->setSentByte(Handshake::TestByte);
+    Pripoj->setProgress(25 * step);
+
+    uint8_t &echo = state.echo[step - 1];
+    // A byte that did not come back is a failed step, whatever an earlier
+    // handshake left in its place.
+    if (!exchangeByte(*serial, Handshake::TestByte, echo))
+        echo = 0;
+    Pripoj->setReceivedByte(echo);
+    const bool passed = echo == Handshake::TestByte;
+    if (!passed)
+        showMessage(Handshake::failureMessage(step));
+
+    if (next)
+        next->setEnabled(true);
+    else
+        finishHandshake(passed);
+}
+
+void TT_ZUNOV::finishHandshake(bool linkUp)
+{
+    if (linkUp) {
+        showMessage(Handshake::OnlineMessage);
+        state.online = true;
+        Timer2->setEnabled(true);
+    } else {
+        Pripoj->setStepText(Handshake::RetryText);
+    }
+    Pripoj->setProgress(0);
+    Pripoj->close();
+}
