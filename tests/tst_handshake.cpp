@@ -1,0 +1,175 @@
+#include "app/tt_zunov.h"
+#include "dialogs/tpripoj.h"
+#include "support/programfixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QtTest>
+
+namespace {
+
+const QString Online = QStringLiteral("ZUNOV je ONLINE");
+const QString Fail1 = QStringLiteral("První bajt neprošel!! ");
+const QString Fail2 = QStringLiteral("Druhý bajt neprošel!! ");
+const QString Fail3 = QStringLiteral("Třetí bajt neprošel!! ");
+const QString Fail4 = QStringLiteral("Čtvrtý bajt neprošel!! ");
+constexpr int HandshakeTimeoutMs = 15000;
+
+} // namespace
+
+class tst_Handshake : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcomes_data();
+    void outcomes();
+    void secondConnectOverADeadLinkFails();
+    void clickWhileStepOnePendingChangesNothing();
+    void clickAfterStepOneStartsASecondChain();
+
+private:
+    // What the connect window showed while each message was up.
+    static void recordWindowAtMessages(ProgramFixture &program, QStringList &seen,
+                                       std::function<void(const QString &)> then = {});
+    static void connectAndWait(ProgramFixture &program);
+};
+
+void tst_Handshake::recordWindowAtMessages(ProgramFixture &program, QStringList &seen,
+                                           std::function<void(const QString &)> then)
+{
+    program.messages().setReaction([&seen, then](const QString &text) {
+        seen << text + QLatin1Char('|') + ProgramFixture::control<QLabel>(Pripoj, "Label1")->text()
+                    + QLatin1Char('|') + ProgramFixture::control<QLabel>(Pripoj, "Label5")->text()
+                    + QLatin1Char('|')
+                    + QString::number(
+                        ProgramFixture::control<QProgressBar>(Pripoj, "ProgressBar1")->value());
+        if (then)
+            then(text);
+    });
+}
+
+void tst_Handshake::connectAndWait(ProgramFixture &program)
+{
+    TT_ZUNOV *window = program.window();
+    program.control<QAction>("Pripojit1")->trigger();
+    QVERIFY(Pripoj->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!Pripoj->isVisible(), HandshakeTimeoutMs);
+    for (Timer *step : {window->Timer4, window->Timer5, window->Timer6, window->Timer7})
+        QVERIFY(!step->enabled());
+}
+
+void tst_Handshake::outcomes_data()
+{
+    QTest::addColumn<QString>("instrument");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("finalStepText");
+
+    QTest::newRow("every byte echoed")
+        << "echoes" << QStringList{Online + "|Test čtvrtého bajtu|111|100"} << true
+        << "Test čtvrtého bajtu";
+    QTest::newRow("only the fourth echoed")
+        << "fourth only"
+        << QStringList{Fail1 + "|Test prvního bajtu|0|25", Fail2 + "|Test druhého bajtu|0|50",
+                       Fail3 + "|Test třetího bajtu|0|75", Online + "|Test čtvrtého bajtu|111|100"}
+        << true << "Test čtvrtého bajtu";
+    QTest::newRow("all but the fourth echoed")
+        << "wrong fourth" << QStringList{Fail4 + "|Test čtvrtého bajtu|110|100"} << false
+        << "Klik na připojit";
+    QTest::newRow("silent instrument")
+        << "silent"
+        << QStringList{Fail1 + "|Test prvního bajtu|0|25", Fail2 + "|Test druhého bajtu|0|50",
+                       Fail3 + "|Test třetího bajtu|0|75", Fail4 + "|Test čtvrtého bajtu|0|100"}
+        << false << "Klik na připojit";
+}
+
+void tst_Handshake::outcomes()
+{
+    QFETCH(QString, instrument);
+    QFETCH(QStringList, seen);
+    QFETCH(bool, online);
+    QFETCH(QString, finalStepText);
+
+    ProgramFixture program(
+        {QByteArray("[NASTAVENI]\r\nPort=1\r\nTSER=1000\r\n"), true, QByteArray("help")});
+    zunovsim::Faults faults;
+    if (instrument == QLatin1String("fourth only") || instrument == QLatin1String("silent"))
+        faults.silence = true;
+    if (instrument == QLatin1String("wrong fourth"))
+        faults.wrongEchoStep = 4;
+    program.instrument().setFaults(faults);
+    program.start();
+
+    QStringList recorded;
+    recordWindowAtMessages(program, recorded, [&](const QString &text) {
+        // The instrument comes to life just before the fourth step.
+        if (instrument == QLatin1String("fourth only") && text == Fail3)
+            program.instrument().setFaults({});
+    });
+
+    connectAndWait(program);
+    QCOMPARE(recorded, seen);
+
+    TT_ZUNOV *window = program.window();
+    QCOMPARE(window->state.online, online);
+    QCOMPARE(window->Timer2->enabled(), online);
+    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label1")->text(), finalStepText);
+    QCOMPARE(ProgramFixture::control<QProgressBar>(Pripoj, "ProgressBar1")->value(), 0);
+    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label4")->text(), QStringLiteral("111"));
+    const QString linkState = online ? QStringLiteral("ONLINE") : QStringLiteral("OFFLINE");
+    QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), linkState, 200);
+}
+
+void tst_Handshake::secondConnectOverADeadLinkFails()
+{
+    ProgramFixture program;
+    program.start();
+    connectAndWait(program);
+    QCOMPARE(program.messages().texts(), QStringList{Online});
+
+    // The instrument falls silent: the old echoes must not pass for new ones.
+    program.instrument().setFaults({.silence = true});
+    program.messages().clear();
+    connectAndWait(program);
+    QCOMPARE(program.messages().texts(), (QStringList{Fail1, Fail2, Fail3, Fail4}));
+    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label5")->text(), QStringLiteral("0"));
+    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label1")->text(),
+             QStringLiteral("Klik na připojit"));
+    // A failed handshake does not take the program offline.
+    QVERIFY(program.window()->state.online);
+}
+
+void tst_Handshake::clickWhileStepOnePendingChangesNothing()
+{
+    ProgramFixture program;
+    program.start();
+    auto *connectItem = program.control<QAction>("Pripojit1");
+    connectItem->trigger();
+    QTest::qWait(200);
+    connectItem->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!Pripoj->isVisible(), HandshakeTimeoutMs);
+    QTest::qWait(700);
+    QCOMPARE(program.instrument().handshakeCount(), 4);
+    QCOMPARE(program.messages().texts(), QStringList{Online});
+}
+
+void tst_Handshake::clickAfterStepOneStartsASecondChain()
+{
+    ProgramFixture program;
+    program.start();
+    auto *connectItem = program.control<QAction>("Pripojit1");
+    connectItem->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(program.instrument().handshakeCount(), 1, 2000);
+    connectItem->trigger();
+    TT_ZUNOV *window = program.window();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->Timer4->enabled() && !window->Timer5->enabled()
+                                 && !window->Timer6->enabled() && !window->Timer7->enabled(),
+                             HandshakeTimeoutMs);
+    QVERIFY(program.instrument().handshakeCount() > 4);
+    QVERIFY(window->state.online);
+}
+
+QTEST_MAIN(tst_Handshake)
+#include "tst_handshake.moc"
