@@ -1,0 +1,42 @@
+#pragma once
+
+#include "link/frame.h"
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// What the status bar's action panel says after a poll.
+namespace ActionText {
+inline constexpr QStringView Receiving = u"Příjem";
+inline constexpr QStringView Voltages = u"Příjem U1 a U2";
+inline constexpr QStringView Resistance = u"Příjem R";
+inline constexpr QStringView Frequency = u"Příjem frekvence";
+inline constexpr QStringView Current = u"Příjem proudu";
+} // namespace ActionText
+
+// What one reply to a poll changes on screen. Every unset field leaves its
+// control as it was. The graph points are the raw reply bytes, whatever the
+// label beside them shows.
+struct ReplyDisplay
+{
+    std::optional<QString> u1Text;           // main window's Label1
+    std::optional<int> u1Point;              // graph window's PerformanceGraph1
+    std::optional<QString> u2Text;           // main window's Label
+    std::optional<int> u2Point;              // graph window's PerformanceGraph2
+    std::optional<QString> resistanceSuffix; // RXXX
+    std::optional<QString> resistanceDigits; // RXX
+    std::optional<QString> frequencyText;    // Label12
+    std::optional<QString> currentText;      // Label11
+    std::optional<int> currentPoint;         // main window's PerformanceGraph1
+    // The action panel's text: that of the last kind of data found, or
+    // "Příjem" when the reply carried nothing known.
+    QString actionText = ActionText::Receiving.toString();
+    // Some kind of data was found: the link panel says "ONLINE".
+    bool recognised = false;
+};
+
+// Reads the instrument's tagged reply. Each tag is looked at on its own, so
+// one reply may carry several kinds of data (U1 and U2, or U2 beside a
+// resistance). Any bytes give a defined result.
+ReplyDisplay interpretReply(const Frame &reply);
