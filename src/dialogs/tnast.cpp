@@ -1,0 +1,63 @@
+#include "dialogs/tnast.h"
+
+#include "app/configuration.h"
+#include "dialogs/typinglimit.h"
+#include "platform/messages.h"
+#include "ui_tnast.h"
+
+TNast *Nast = nullptr;
+
+namespace {
+
+// How many characters the user can type: one digit of the port, five of the
+// period in milliseconds.
+constexpr int PortTypingLimit = 1;
+constexpr int PeriodTypingLimit = 5;
+
+const QString RestartMessage = QStringLiteral(
+    "Nové nastavení se projeví až po restarování programu. Proram bude nyní ukončen!! ");
+
+} // namespace
+
+TNast::TNast(bool *restartRequest, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::TNast>())
+    , m_restartRequest(restartRequest)
+    , m_settings(configurationFilePath())
+{
+    ui->setupUi(this);
+    for (QLabel *label : findChildren<QLabel *>())
+        label->adjustSize();
+    setFixedSize(size());
+
+    // The boxes are filled once; a key that is absent keeps the layout text.
+    // A hand-edited value longer than a box's limit still shows in full:
+    // the limit only applies to typing.
+    const QString section = QLatin1String(kConfigurationSection);
+    ui->Port->setText(m_settings.readString(section, QLatin1String(kPortKey), ui->Port->text()));
+    ui->TSER->setText(
+        m_settings.readString(section, QLatin1String(kPollPeriodKey), ui->TSER->text()));
+
+    limitTyping(ui->Port, PortTypingLimit);
+    limitTyping(ui->TSER, PeriodTypingLimit);
+
+    connect(ui->Button2, &QPushButton::clicked, this,
+            [this] { reportingErrors([this] { Button2Click(); }); });
+}
+
+TNast::~TNast() = default;
+
+void TNast::Button2Click()
+{
+    // Both keys in one update: a refused write must not leave the new port
+    // beside the old period. If it throws, the user is told and nothing
+    // below happens, so the program keeps running with the window open.
+    m_settings.writeStrings(QLatin1String(kConfigurationSection),
+                            {{QLatin1String(kPortKey), ui->Port->text()},
+                             {QLatin1String(kPollPeriodKey), ui->TSER->text()}});
+    showMessage(RestartMessage);
+    if (m_restartRequest)
+        *m_restartRequest = true;
+    close();
+}
