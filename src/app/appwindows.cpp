@@ -3,13 +3,16 @@
 #include "app/tt_zunov.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
+#include "dialogs/tnast.h"
 #include "dialogs/tpripoj.h"
+#include "measure/tgraff.h"
 
 namespace {
 
-template<typename Window> std::unique_ptr<Window> create(Window *&instance)
+template<typename Window, typename... Arguments>
+std::unique_ptr<Window> create(Window *&instance, Arguments... arguments)
 {
-    auto window = std::make_unique<Window>();
+    auto window = std::make_unique<Window>(arguments...);
     instance = window.get();
     return window;
 }
@@ -20,17 +23,23 @@ AppWindows::AppWindows()
     : m_main(create(T_ZUNOV))
     , m_about(create(frmOProgramu))
     , m_help(create(napoved))
+    , m_graph(create(Graff))
     , m_connect(create(Pripoj))
+    , m_settings(create(Nast, &m_main->state.restartRequested))
 {}
 
 AppWindows::~AppWindows()
 {
     // Handlers of the main window look the others up by these names, so they
     // go first, and the main window with the serial port last.
+    Nast = nullptr;
     Pripoj = nullptr;
+    Graff = nullptr;
     napoved = nullptr;
     frmOProgramu = nullptr;
+    m_settings.reset();
     m_connect.reset();
+    m_graph.reset();
     m_help.reset();
     m_about.reset();
     T_ZUNOV = nullptr;

@@ -6,6 +6,8 @@ class TT_ZUNOV;
 class TfrmOProgramu;
 class Tnapoved;
 class TPripoj;
+class TGraff;
+class TNast;
 
 // All windows of the program, created hidden in their fixed order and living
 // until the program ends. The global instance pointers are valid while this
@@ -25,5 +27,7 @@ private:
     std::unique_ptr<TT_ZUNOV> m_main;
     std::unique_ptr<TfrmOProgramu> m_about;
     std::unique_ptr<Tnapoved> m_help;
+    std::unique_ptr<TGraff> m_graph;
     std::unique_ptr<TPripoj> m_connect;
+    std::unique_ptr<TNast> m_settings;
 };

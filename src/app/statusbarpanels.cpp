@@ -19,7 +19,11 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
 
 void StatusBarPanels::setText(int index, const QString &text)
 {
-    m_labels.at(index)->setText(text);
+    QLabel *label = m_labels.at(index);
+    label->setText(text);
+    // Handlers that talk to the instrument block the window while they wait;
+    // the panel shows what is going on before they do.
+    label->repaint();
 }
 
 QString StatusBarPanels::text(int index) const

@@ -4,6 +4,7 @@
 #include "app/statuspanel.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
+#include "dialogs/tnast.h"
 #include "link/tserial.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
@@ -83,7 +84,18 @@ void TT_ZUNOV::connectHandlers()
     connect(ui->Konec1, &QAction::triggered, this, &TT_ZUNOV::Konec1Click);
     connect(ui->N1, &QAction::triggered, this, &TT_ZUNOV::N1Click);
     connect(ui->Info1, &QAction::triggered, this, &TT_ZUNOV::Info1Click);
+    connect(ui->Nastaven1, &QAction::triggered, this, &TT_ZUNOV::Nastaven1Click);
+    connect(Timer2, &Timer::timeout, this, &TT_ZUNOV::Timer2Timer);
+    connect(ui->CheckBox1, &QCheckBox::clicked, this, &TT_ZUNOV::CheckBox1Click);
+    connect(ui->ListBox1, &QListWidget::itemClicked, this, &TT_ZUNOV::ListBox1Click);
+    connect(ui->ListBox1, &QListWidget::currentRowChanged, this, &TT_ZUNOV::seriesRowChanged);
     connect(ui->cas1, &QScrollBar::valueChanged, this, &TT_ZUNOV::cas1Change);
+    connect(ui->RadioButton5, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton5Click);
+    connect(ui->RadioButton4, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton4Click);
+    connect(ui->RadioButton3, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton3Click);
+    connect(ui->RadioButton2, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton2Click);
+    connect(ui->RadioButton1, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton1Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TT_ZUNOV::Button2Click);
     connect(ui->Pripojit1, &QAction::triggered, this, &TT_ZUNOV::Pripojit1Click);
     connect(Timer4, &Timer::timeout, this, &TT_ZUNOV::Timer4Timer);
     connect(Timer5, &Timer::timeout, this, &TT_ZUNOV::Timer5Timer);
@@ -133,6 +145,15 @@ void TT_ZUNOV::Info1Click()
 {
     if (frmOProgramu)
         frmOProgramu->exec();
+}
+
+void TT_ZUNOV::Nastaven1Click()
+{
+    if (!Nast)
+        return;
+    Nast->show();
+    Nast->raise();
+    Nast->activateWindow();
 }
 
 void TT_ZUNOV::Timer1Timer()

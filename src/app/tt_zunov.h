@@ -12,6 +12,8 @@ namespace Ui {
 class TT_ZUNOV;
 }
 class TSerial;
+struct ReplyDisplay;
+struct Waveform;
 
 // The main window: shows the measurements, hosts the generator panel, owns
 // the program-wide state and the timers through which the program runs.
@@ -59,8 +61,27 @@ private:
     void Info1Click();
     void Timer1Timer();
     void Timer3Timer();
-    void cas1Change(int position);
+    void Nastaven1Click();
 
+    // Measurements
+    void Timer2Timer();
+    void showReply(const ReplyDisplay &reply);
+    void CheckBox1Click(bool checked);
+    void ListBox1Click();
+    void seriesRowChanged();
+
+    // Generator
+    int frequencyValue() const;
+    void cas1Change(int position);
+    void chooseWaveform(const Waveform &waveform);
+    void RadioButton5Click();
+    void RadioButton4Click();
+    void RadioButton3Click();
+    void RadioButton2Click();
+    void RadioButton1Click();
+    void Button2Click();
+
+    // Connect handshake
     void Pripojit1Click();
     void Timer4Timer();
     void Timer5Timer();

@@ -1,10 +1,23 @@
 // The main window's generator panel: waveform choice, frequency slider,
 // preview and upload.
+#include "app/statuspanel.h"
 #include "app/tt_zunov.h"
+#include "generator/waveform.h"
+#include "generator/waveformfile.h"
 #include "generator/waveformpreview.h"
+#include "link/exchange.h"
+#include "link/tserial.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "ui_tt_zunov.h"
+
+namespace {
+
+const QString UploadLinkText = QStringLiteral("OFFLINE generator");
+// Spelt the way the instrument's users have always seen it.
+const QString UploadActionText = QStringLiteral("Odelímám data pro generátor");
+
+} // namespace
 
 void TT_ZUNOV::NakresliUkazku()
 {
@@ -12,12 +25,65 @@ void TT_ZUNOV::NakresliUkazku()
         QPixmap::fromImage(drawWaveformPreview(waveformTable, ui->Ukazka->size())));
 }
 
-void TT_ZUNOV::cas1Change(int position)
+int TT_ZUNOV::frequencyValue() const
 {
     // The slider runs from -255 (left) to 0 (right); the frequency value is
     // its negation, so the left end is the highest value.
-    const int value = -position;
-    setLabelText(ui->cass1, formatNumber(QStringLiteral("000"), value));
-    state.tx[2] = uint8_t(value);
+    return -ui->cas1->value();
+}
+
+void TT_ZUNOV::cas1Change(int)
+{
+    setLabelText(ui->cass1, formatNumber(QStringLiteral("000"), frequencyValue()));
+    state.tx[2] = uint8_t(frequencyValue());
     state.tx[0] = Command::Generator;
+}
+
+void TT_ZUNOV::chooseWaveform(const Waveform &waveform)
+{
+    state.tx[1] = waveform.code;
+    // The same frequency value as the slider writes, so the instrument gets
+    // the same byte whichever control was touched last.
+    state.tx[2] = uint8_t(frequencyValue());
+    state.tx[0] = Command::Generator;
+    readWaveformFile(waveform.file(), waveformTable);
+    NakresliUkazku();
+}
+
+void TT_ZUNOV::RadioButton5Click()
+{
+    chooseWaveform(Waveforms::Sine);
+}
+
+void TT_ZUNOV::RadioButton4Click()
+{
+    chooseWaveform(Waveforms::HalfSine);
+}
+
+void TT_ZUNOV::RadioButton3Click()
+{
+    chooseWaveform(Waveforms::Square);
+}
+
+void TT_ZUNOV::RadioButton2Click()
+{
+    chooseWaveform(Waveforms::Sawtooth);
+}
+
+void TT_ZUNOV::RadioButton1Click()
+{
+    chooseWaveform(Waveforms::Triangle);
+}
+
+void TT_ZUNOV::Button2Click()
+{
+    // Polling stops for good: only a new handshake starts it again.
+    Timer2->setEnabled(false);
+    m_panels->setText(StatusPanel::LinkState, UploadLinkText);
+    Timer3->setEnabled(true);
+    m_panels->setText(StatusPanel::LastAction, UploadActionText);
+    // A poll since the last generator control left the poll command in the
+    // frame; the upload always sends the generator settings.
+    state.tx[0] = Command::Generator;
+    runExchange(*serial, state.tx, state.rx);
 }

@@ -41,8 +41,13 @@ public:
     QString path() const { return m_dir.path(); }
 
     // A control of the main window, or of another window, by its name.
-    template<typename T> T *control(const char *name) const { return control<T>(window(), name); }
-    template<typename T> static T *control(QWidget *window, const char *name);
+    template<typename T>
+    T *control(const char *name) const
+    {
+        return control<T>(window(), name);
+    }
+    template<typename T>
+    static T *control(QWidget *window, const char *name);
 
 private:
     QTemporaryDir m_dir;
@@ -52,7 +57,8 @@ private:
     std::unique_ptr<AppWindows> m_windows;
 };
 
-template<typename T> T *ProgramFixture::control(QWidget *window, const char *name)
+template<typename T>
+T *ProgramFixture::control(QWidget *window, const char *name)
 {
     T *found = window->findChild<T *>(QLatin1String(name));
     if (!found)

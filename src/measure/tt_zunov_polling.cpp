@@ -1,0 +1,77 @@
+// The main window's measurement poll: one exchange per poll period, and what
+// the reply carries shown on the labels and fed to the history graphs.
+#include "app/statuspanel.h"
+#include "app/tt_zunov.h"
+#include "link/exchange.h"
+#include "link/tserial.h"
+#include "measure/replyinterpreter.h"
+#include "measure/tgraff.h"
+#include "measure/tperformancegraph.h"
+#include "platform/labeltext.h"
+#include "ui_tt_zunov.h"
+
+namespace {
+
+const QString NoReplyText = QStringLiteral("Žádná odpověď");
+const QString OnlineText = QStringLiteral("ONLINE");
+constexpr int GraphColour = 255; // red
+
+void feed(TPerformanceGraph *graph, int value)
+{
+    graph->DataPoint(GraphColour, value);
+    graph->Update();
+}
+
+} // namespace
+
+void TT_ZUNOV::Timer2Timer()
+{
+    Timer3->setEnabled(true);
+    m_panels->setText(StatusPanel::LastAction, ActionText::Receiving.toString());
+    state.tx[0] = Command::Poll;
+    if (runExchange(*serial, state.tx, state.rx) < int(state.rx.size())) {
+        // Showing what is left of an earlier reply would pass old values off
+        // as new ones; a reply counts only when all four bytes came.
+        m_panels->setText(StatusPanel::LastAction, NoReplyText);
+        return;
+    }
+    showReply(interpretReply(state.rx));
+}
+
+void TT_ZUNOV::showReply(const ReplyDisplay &reply)
+{
+    if (reply.u1Text)
+        ui->Label1->setText(*reply.u1Text);
+    if (reply.u2Text)
+        ui->Label->setText(*reply.u2Text);
+    if (reply.resistanceSuffix)
+        setLabelText(ui->RXXX, *reply.resistanceSuffix);
+    if (reply.resistanceDigits)
+        setLabelText(ui->RXX, *reply.resistanceDigits);
+    if (reply.frequencyText)
+        setLabelText(ui->Label12, *reply.frequencyText);
+    if (reply.currentText)
+        setLabelText(ui->Label11, *reply.currentText);
+
+    if (reply.recognised)
+        m_panels->setText(StatusPanel::LinkState, OnlineText);
+    m_panels->setText(StatusPanel::LastAction, reply.actionText);
+
+    // The graph window's histories go on while it is hidden.
+    if (reply.u1Point && Graff)
+        feed(Graff->PerformanceGraph1(), *reply.u1Point);
+    if (reply.u2Point && Graff)
+        feed(Graff->PerformanceGraph2(), *reply.u2Point);
+    if (reply.currentPoint)
+        feed(ui->PerformanceGraph1, *reply.currentPoint);
+}
+
+void TT_ZUNOV::CheckBox1Click(bool checked)
+{
+    if (!Graff)
+        return;
+    if (checked)
+        Graff->show();
+    else
+        Graff->close();
+}

@@ -1,0 +1,28 @@
+// The main window's resistor series look-up list.
+#include "app/tt_zunov.h"
+#include "measure/resistorseries.h"
+#include "platform/messages.h"
+#include "ui_tt_zunov.h"
+
+#include <QApplication>
+
+void TT_ZUNOV::ListBox1Click()
+{
+    const int index = ui->ListBox1->currentRow();
+    if (index < 0)
+        return;
+    // A file that cannot be read is reported, and the list keeps what it had.
+    reportingErrors([&] {
+        const QStringList values = loadSeries(index);
+        ui->ListBox2->clear();
+        ui->ListBox2->addItems(values);
+    });
+}
+
+void TT_ZUNOV::seriesRowChanged()
+{
+    // A mouse click loads on release (itemClicked), also when the same series
+    // is picked again; keys that move the selection load at once.
+    if (QApplication::mouseButtons() == Qt::NoButton)
+        ListBox1Click();
+}
