@@ -1,9 +1,13 @@
 #include "app/tt_zunov.h"
+#include "dialogs/tnast.h"
 #include "link/tserial.h"
 #include "support/programfixture.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -26,6 +30,8 @@ private slots:
     void sliderSetsFrequencyByte_data();
     void sliderSetsFrequencyByte();
     void windowsCanBeMadeTwice();
+    void seriesList();
+    void savingSettingsEndsTheProgram();
 
 private:
     static ProgramFixture::Options offline(const QByteArray &ini = {})
@@ -211,6 +217,61 @@ void tst_TT_ZUNOV::windowsCanBeMadeTwice()
     QVERIFY(program.window()->serialPort().IsOpen());
     program.start();
     QVERIFY(program.window()->serialPort().IsOpen());
+}
+
+void tst_TT_ZUNOV::seriesList()
+{
+    ProgramFixture program(offline());
+    program.writeFile(QStringLiteral("E12.dat"), "1.0\r\n1.2\r\n\r\n1.5\r\n");
+    program.start();
+    auto *series = program.control<QListWidget>("ListBox1");
+    auto *values = program.control<QListWidget>("ListBox2");
+    auto itemTexts = [values] {
+        QStringList texts;
+        for (int i = 0; i < values->count(); ++i)
+            texts << values->item(i)->text();
+        return texts;
+    };
+
+    series->setCurrentRow(0);
+    QCOMPARE(itemTexts(), (QStringList{"1.0", "1.2", "", "1.5"}));
+
+    // A series whose file is missing is reported; the list keeps its items.
+    series->setCurrentRow(1);
+    QCOMPARE(program.messages().texts(), QStringList{"Cannot open file E24.dat."});
+    QCOMPARE(itemTexts(), (QStringList{"1.0", "1.2", "", "1.5"}));
+
+    // Clicking the same series again reads its file again.
+    series->setCurrentRow(0);
+    program.writeFile(QStringLiteral("E12.dat"), "4.7\n");
+    program.window()->show();
+    QTest::mouseClick(series->viewport(), Qt::LeftButton, {},
+                      series->visualItemRect(series->item(0)).center());
+    QCOMPARE(itemTexts(), QStringList{"4.7"});
+}
+
+void tst_TT_ZUNOV::savingSettingsEndsTheProgram()
+{
+    ProgramFixture program(offline("[NASTAVENI]\r\nPort=1\r\nTSER=1000\r\n"));
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->show();
+    QSignalSpy closed(window, &TT_ZUNOV::closed);
+    program.control<QAction>("Nastaven1")->trigger();
+    QVERIFY(Nast->isVisible());
+
+    auto *period = ProgramFixture::control<QLineEdit>(Nast, "TSER");
+    period->setText(QStringLiteral("250"));
+    ProgramFixture::control<QPushButton>(Nast, "Button2")->click();
+    QCOMPARE(program.messages().texts(),
+             QStringList{"Nové nastavení se projeví až po restarování programu. Proram bude nyní "
+                         "ukončen!! "});
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 300);
+
+    // The next start uses what was saved.
+    program.messages().clear();
+    program.start();
+    QCOMPARE(program.window()->Timer2->interval(), 250);
 }
 
 QTEST_MAIN(tst_TT_ZUNOV)
