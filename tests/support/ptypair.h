@@ -1,13 +1,15 @@
 #pragma once
 
+#include "pseudoterminal.h"
+
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
-// A real pseudo-terminal for serial tests. The master side plays the
-// instrument; the slave side is the "port" the program opens. The master is
-// put in raw mode at once (a fresh pseudo-terminal is cooked and would eat
-// bytes such as 0x03), and a slave descriptor is kept open so that the port
-// can be closed and opened again without the terminal disappearing.
+// A real pseudo-terminal for serial tests, on which the test itself plays the
+// instrument byte by byte through the master side; the slave side is the
+// "port" the program opens. The terminal is the emulator's, in raw mode and
+// with a slave descriptor kept open.
 class PtyPair
 {
 public:
@@ -17,8 +19,8 @@ public:
     PtyPair(const PtyPair &) = delete;
     PtyPair &operator=(const PtyPair &) = delete;
 
-    bool isValid() const { return m_master >= 0 && m_slave >= 0; }
-    QString slavePath() const { return m_slavePath; }
+    bool isValid() const { return m_terminal && m_terminal->isOpen(); }
+    QString slavePath() const;
 
     // Makes `directory`/COM<number> a symbolic link to the slave; returns the
     // link's path, or an empty string on failure.
@@ -36,7 +38,5 @@ public:
     void hangUp();
 
 private:
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_slavePath;
+    std::unique_ptr<zunovsim::PseudoTerminal> m_terminal;
 };

@@ -24,6 +24,7 @@ public:
 
     const std::string &slavePath() const { return m_slavePath; }
     int masterFd() const { return m_master; }
+    int slaveFd() const { return m_slave; }
     bool isOpen() const { return m_master >= 0; }
 
     // Makes dirPath/name a symbolic link to the slave, the way a user links a
