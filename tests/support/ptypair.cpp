@@ -6,12 +6,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <cerrno>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
-#include <utility>
 
 PtyPair::PtyPair()
 {
