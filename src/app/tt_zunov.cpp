@@ -31,7 +31,8 @@ int pollInterval(int pollPeriodMs)
 } // namespace
 
 TT_ZUNOV::TT_ZUNOV(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , Timer1(new Timer(StatusTickMs, this))
     , Timer2(new Timer(0, this))
     , Timer3(new Timer(0, this))
