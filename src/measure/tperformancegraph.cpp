@@ -65,10 +65,11 @@ void TPerformanceGraph::Update()
     ScrollGraph();
     ShiftY();
 
-    // Negative values never raise the scale: the search starts at 0.
+    // Negative values never raise the scale: the search starts at 0. A walk
+    // of the ring visits every band once, so the bands are simply taken in
+    // storage order.
     int maximum = 0;
-    for (int y = FirstY(); y != -1; y = NextY(y)) {
-        const THistoryBand &band = FHistory[size_t(y)];
+    for (const THistoryBand &band : FHistory) {
         for (int i = 0; i < band.Count; ++i)
             maximum = std::max(maximum, band.Values[size_t(i)]);
     }
