@@ -82,6 +82,8 @@ private slots:
     void zeroLeavesGapInLine();
     void barsStackInTheirColours();
     void gridPhaseFollowsScrolling();
+    void longScrollMatchesRedraw_data();
+    void longScrollMatchesRedraw();
     void gridlinesOffKeepStaleOffset();
     void stepWiderThanGridDrawsEveryLine();
     void hugeStepStaysBounded();
@@ -323,6 +325,46 @@ void tst_TPerformanceGraph::gridPhaseFollowsScrolling()
     graph.Replay();
     QCOMPARE(graph.picture(), scrolled);
     QCOMPARE(graph.gridOffset(), 13);
+}
+
+void tst_TPerformanceGraph::longScrollMatchesRedraw_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("updates");
+
+    // The picture is a window sliding along a backing image twice as wide;
+    // the rows land before, on and after the update that copies it back.
+    QTest::newRow("window at the end of the backing") << 100 << 5 << 21;
+    QTest::newRow("window just moved back") << 100 << 5 << 22;
+    QTest::newRow("after many moves") << 100 << 5 << 97;
+    QTest::newRow("step 3") << 99 << 3 << 101;
+    QTest::newRow("step as wide as the picture") << 100 << 100 << 7;
+}
+
+void tst_TPerformanceGraph::longScrollMatchesRedraw()
+{
+    QFETCH(int, width);
+    QFETCH(int, step);
+    QFETCH(int, updates);
+
+    // Bars fill exactly their band, and the width is a whole number of bands,
+    // so what scrolling has built up must equal a redraw from the ring.
+    TPerformanceGraph graph;
+    graph.resize(width, 60);
+    graph.SetStepSize(step);
+    graph.SetGraphKind(TGraphKind::pgBar);
+    graph.SetGradient(255);
+    QSignalSpy spy(&graph, &TPerformanceGraph::OnScaleChange);
+    for (int i = 0; i < updates; ++i)
+        feed(graph, 1 + i * 37 % 255);
+    QCOMPARE(spy.count(), 1);
+
+    const QImage scrolled = graph.picture();
+    QCOMPARE(scrolled.size(), QSize(width, 60));
+    QCOMPARE(graph.grab().toImage().convertToFormat(QImage::Format_RGB32), scrolled);
+    graph.Replay();
+    QCOMPARE(graph.picture(), scrolled);
 }
 
 void tst_TPerformanceGraph::gridlinesOffKeepStaleOffset()

@@ -12,6 +12,9 @@ namespace {
 constexpr int kInitialSize = 100;
 constexpr int kMinGridSize = 2;
 constexpr int kMinStepSize = 1;
+// The backing image holds this many pictures side by side; the visible
+// window slides along it as the graph scrolls.
+constexpr int kBackingWidths = 2;
 
 // A value far above the scale maps far outside the picture. Keeping the pixel
 // offset within this bound leaves the sums made from it inside int; the
@@ -56,16 +59,17 @@ void TPerformanceGraph::Update()
 {
     // A hidden widget is never painted, so a size change would otherwise only
     // reach the picture at the next property change; catch it up first.
-    if (FPicture.width() != width() || FPicture.height() != height())
+    if (!pictureFitsWidget())
         Replay();
 
     ScrollGraph();
     ShiftY();
 
-    // Negative values never raise the scale: the search starts at 0.
+    // Negative values never raise the scale: the search starts at 0. A walk
+    // of the ring visits every band once, so the bands are simply taken in
+    // storage order.
     int maximum = 0;
-    for (int y = FirstY(); y != -1; y = NextY(y)) {
-        const THistoryBand &band = FHistory[size_t(y)];
+    for (const THistoryBand &band : FHistory) {
         for (int i = 0; i < band.Count; ++i)
             maximum = std::max(maximum, band.Values[size_t(i)]);
     }
@@ -84,15 +88,26 @@ void TPerformanceGraph::Paint()
         update();
         return;
     }
-    if (FPicture.width() != width() || FPicture.height() != height()) {
-        if (FPicture.width() != width())
+    if (!pictureFitsWidget()) {
+        if (FPictureRect.right != width())
             ReallocHistory();
         Replay();
     }
     QPainter painter(this);
     // The widget's own pen; only the copied picture is ever drawn here.
     painter.setPen(QPen(Qt::black, FPenWidth));
-    painter.drawImage(0, 0, FPicture.image());
+    painter.drawImage(QPoint(0, 0), FPicture.image(),
+                      QRect(FOrigin, 0, FPictureRect.right, FPictureRect.bottom));
+}
+
+QImage TPerformanceGraph::picture() const
+{
+    return FPicture.image().copy(FOrigin, 0, FPictureRect.right, FPictureRect.bottom);
+}
+
+bool TPerformanceGraph::pictureFitsWidget() const
+{
+    return FPictureRect.right == width() && FPictureRect.bottom == height();
 }
 
 void TPerformanceGraph::paintEvent(QPaintEvent *)
@@ -119,7 +134,7 @@ void TPerformanceGraph::Replay()
 
     Initialize(int((int64_t(width()) + FGridOffset) % FGridSize));
     const SurfaceRect strip = FStripRect;
-    const int pictureWidth = FPicture.width();
+    const int pictureWidth = FPictureRect.right;
     int64_t x = width() % FStepSize;
     for (int y = NextY(FirstY()); y != -1; y = NextY(y)) {
         // A band that starts beyond the right edge draws nothing visible.
@@ -136,8 +151,11 @@ void TPerformanceGraph::Replay()
 
 void TPerformanceGraph::Initialize(int phase)
 {
-    FPicture.setSize(width(), height());
-    const int w = FPicture.width();
+    // A new picture starts at the left end of the backing image, so that the
+    // drawing below needs no shift; only the visible window is drawn.
+    FPicture.setSize(kBackingWidths * width(), height());
+    FOrigin = 0;
+    const int w = FPicture.image().isNull() ? 0 : width();
     const int h = FPicture.height();
     FPictureRect = {0, 0, w, h};
     FPicture.fillRect(FPictureRect, FBackColor);
@@ -161,28 +179,54 @@ void TPerformanceGraph::Initialize(int phase)
 
 void TPerformanceGraph::ScrollGraph()
 {
-    FPicture.copyRect(FScrollFrom, FScrollTo);
-    FPicture.fillRect(FStripRect, FBackColor);
+    advanceOrigin();
+    // Every column that comes into view lies in the new strip and is drawn
+    // afresh here, so whatever the backing image held there does not matter.
+    const SurfaceRect strip = atOrigin(FStripRect);
+    FPicture.fillRect(strip, FBackColor);
     if (!FGridlines)
         return;
     FPicture.setPenColor(FForeColor);
-    for (int64_t y = FGridSize; y < FStripRect.bottom; y += FGridSize) {
-        FPicture.moveTo(FStripRect.left, int(y));
-        FPicture.lineTo(FStripRect.right, int(y));
+    for (int64_t y = FGridSize; y < strip.bottom; y += FGridSize) {
+        FPicture.moveTo(strip.left, int(y));
+        FPicture.lineTo(strip.right, int(y));
     }
     // FGridOffset is the distance from the right edge to the next vertical
     // line beyond it. A step wider than the grid brings several lines into
     // the new strip; all of them are drawn.
-    const int w = FPicture.width();
+    const int w = FPictureRect.right;
     int64_t offset = int64_t(FGridOffset) - FStepSize;
     const int64_t visibleFrom = -std::min<int64_t>(FStepSize, w);
     if (offset < visibleFrom)
         offset += (visibleFrom - offset + FGridSize - 1) / FGridSize * FGridSize;
     for (; offset < 0; offset += FGridSize) {
-        FPicture.moveTo(int(w + offset), 0);
-        FPicture.lineTo(int(w + offset), FPicture.height());
+        const int x = int(FOrigin + w + offset);
+        FPicture.moveTo(x, 0);
+        FPicture.lineTo(x, FPictureRect.bottom);
     }
     FGridOffset = int(offset);
+}
+
+void TPerformanceGraph::advanceOrigin()
+{
+    // Copying the picture one step to the left was nearly the whole cost of
+    // an update. Instead the visible window moves one step to the right
+    // along the backing image. Only when it would run past the end are the
+    // columns that stay in view copied back to the start, once every
+    // W / StepSize updates.
+    const int64_t next = int64_t(FOrigin) + FStepSize;
+    if (next + FPictureRect.right <= FPicture.width()) {
+        FOrigin = int(next);
+        return;
+    }
+    FPicture.copyRect(atOrigin(FScrollFrom), FScrollTo);
+    FOrigin = 0;
+}
+
+SurfaceRect TPerformanceGraph::atOrigin(const SurfaceRect &rect) const
+{
+    return {saturate(int64_t(rect.left) + FOrigin), rect.top,
+            saturate(int64_t(rect.right) + FOrigin), rect.bottom};
 }
 
 int TPerformanceGraph::ShiftY()
@@ -274,8 +318,8 @@ void TPerformanceGraph::PaintBar(int colour, int base, int height)
     const int barBase = valueToPixels(base);
     if (barHeight == 0)
         return;
-    FPicture.fillRect(FStripRect.left, h - barBase - barHeight - 1, FStripRect.right, h - barBase,
-                      colour);
+    const SurfaceRect strip = atOrigin(FStripRect);
+    FPicture.fillRect(strip.left, h - barBase - barHeight - 1, strip.right, h - barBase, colour);
 }
 
 void TPerformanceGraph::PaintLine(int colour, int from, int to)
@@ -283,9 +327,10 @@ void TPerformanceGraph::PaintLine(int colour, int from, int to)
     if (FScale <= 0)
         return;
     const int h = FPictureRect.bottom - FPictureRect.top;
+    const SurfaceRect strip = atOrigin(FStripRect);
     FPicture.setPenColor(colour);
-    FPicture.moveTo(FStripRect.left, h - valueToPixels(from));
-    FPicture.lineTo(FStripRect.right, h - valueToPixels(to));
+    FPicture.moveTo(strip.left, h - valueToPixels(from));
+    FPicture.lineTo(strip.right, h - valueToPixels(to));
 }
 
 int TPerformanceGraph::RoundUp(int value, int step)

@@ -24,7 +24,9 @@ struct THistoryBand
 // Update(), which scrolls the picture by one band and draws the closed band at
 // the right edge. The vertical scale follows the largest value in the history,
 // rounded up to a multiple of Gradient. Everything is drawn into an off-screen
-// picture that the widget only copies when it is painted.
+// picture that the widget only copies when it is painted. That picture is a
+// window into a backing image twice as wide, so that scrolling moves the
+// window instead of copying the picture (see ScrollGraph()).
 class TPerformanceGraph : public QWidget
 {
     Q_OBJECT
@@ -65,8 +67,9 @@ public:
     void SetGridlines(bool value);
     void SetPenWidth(int value);
 
-    // The off-screen picture and the history ring, for whoever needs to look.
-    const QImage &picture() const { return FPicture.image(); }
+    // A copy of the off-screen picture (the visible window of the backing
+    // image) and the history ring, for whoever needs to look.
+    QImage picture() const;
     int historySize() const { return FHistorySize; }
     int currentY() const { return FCurrentY; }
     int gridOffset() const { return FGridOffset; }
@@ -90,6 +93,9 @@ protected:
 private:
     void Initialize(int phase);
     void ScrollGraph();
+    void advanceOrigin();
+    SurfaceRect atOrigin(const SurfaceRect &rect) const;
+    bool pictureFitsWidget() const;
     int ShiftY();
     void ReallocHistory();
     void DisplayPoints(int y);
@@ -114,7 +120,11 @@ private:
     int FCurrentY = 0;
     int FFirstY = 1;
     int FGridOffset = 0;
+    // The backing image, 2W × H; the picture is its columns
+    // [FOrigin, FOrigin + W). All the rectangles below are in picture
+    // coordinates, with FPictureRect = (0, 0, W, H).
     DrawingSurface FPicture;
+    int FOrigin = 0;
     SurfaceRect FPictureRect;
     SurfaceRect FScrollFrom;
     SurfaceRect FScrollTo;
