@@ -40,8 +40,7 @@ void tst_WaveformPreview::points_data()
     QTest::addColumn<int>("step");
     QTest::addColumn<int>("sample");
     QTest::addColumn<QPoint>("point");
-    // 241 x 105 is the preview in the main window. A 2 pixel pen puts a
-    // level line on the row above its point too, away from the dotted grid.
+    // 241 x 105 is the preview in the main window.
     QTest::newRow("zero at the period start") << 0 << 0 << QPoint(24, 94);
     QTest::newRow("full scale at the middle") << 128 << 255 << QPoint(120, 10);
     QTest::newRow("half scale") << 128 << 128 << QPoint(120, 52);
@@ -61,6 +60,8 @@ void tst_WaveformPreview::flatTableColours_data()
 {
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QColor>("colour");
+    // A 2 pixel pen puts a level line on the row above its point too, which
+    // is clear of the dotted grid.
     QTest::newRow("curve inside the period is green") << QPoint(111, 93) << QColor(0, 128, 0);
     QTest::newRow("curve after the period is grey") << QPoint(230, 93) << QColor(128, 128, 128);
     QTest::newRow("curve before the period is grey") << QPoint(10, 93) << QColor(128, 128, 128);

@@ -1,7 +1,13 @@
 #pragma once
 
-// Indices of the main window's status bar panels that change at run time.
+#include <QString>
+
+// The main window's status bar panels that change at run time, and what the
+// link panel says.
 namespace StatusPanel {
 constexpr int LinkState = 1;
 constexpr int LastAction = 4;
+
+inline const QString OnlineText = QStringLiteral("ONLINE");
+inline const QString OfflineText = QStringLiteral("OFFLINE");
 } // namespace StatusPanel

@@ -17,8 +17,6 @@ namespace {
 constexpr int StatusTickMs = 100;
 constexpr int HandshakeStepMs = 500;
 
-const QString OnlineText = QStringLiteral("ONLINE");
-const QString OfflineText = QStringLiteral("OFFLINE");
 const QString NoCommunicationText = QStringLiteral("Žádná komunikace");
 
 // A poll period of 0 or below (absent, not a number, or typed with a minus)
@@ -26,6 +24,15 @@ const QString NoCommunicationText = QStringLiteral("Žádná komunikace");
 int pollInterval(int pollPeriodMs)
 {
     return pollPeriodMs > 0 ? pollPeriodMs : 0;
+}
+
+// Texts and widths of the status bar's five panels at start-up.
+QList<StatusBarPanels::Panel> initialStatusPanels()
+{
+    return {
+        {QStringLiteral("Stav:"), 40}, {StatusPanel::OfflineText, 60}, {QString(), 100},
+        {QStringLiteral("Akce:"), 50}, {NoCommunicationText, 50},
+    };
 }
 
 } // namespace
@@ -43,13 +50,7 @@ TT_ZUNOV::TT_ZUNOV(QWidget *parent)
     , ui(std::make_unique<Ui::TT_ZUNOV>())
 {
     ui->setupUi(this);
-    m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1, QList<StatusBarPanels::Panel>{
-                                                                     {QStringLiteral("Stav:"), 40},
-                                                                     {OfflineText, 60},
-                                                                     {QString(), 100},
-                                                                     {QStringLiteral("Akce:"), 50},
-                                                                     {NoCommunicationText, 50},
-                                                                 });
+    m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1, initialStatusPanels());
     // The layout is fixed: the client area below the menu bar is 426 x 551
     // pixels, the status bar included.
     ui->centralwidget->setFixedSize(426, 551 - 19);
@@ -160,10 +161,10 @@ void TT_ZUNOV::Nastaven1Click()
 void TT_ZUNOV::Timer1Timer()
 {
     if (state.online) {
-        m_panels->setText(StatusPanel::LinkState, OnlineText);
+        m_panels->setText(StatusPanel::LinkState, StatusPanel::OnlineText);
         Timer2->setInterval(pollInterval(state.pollPeriodMs));
     } else {
-        m_panels->setText(StatusPanel::LinkState, OfflineText);
+        m_panels->setText(StatusPanel::LinkState, StatusPanel::OfflineText);
     }
     if (state.restartRequested)
         close();

@@ -13,7 +13,6 @@
 namespace {
 
 const QString NoReplyText = QStringLiteral("Žádná odpověď");
-const QString OnlineText = QStringLiteral("ONLINE");
 constexpr int GraphColour = 255; // red
 
 void feed(TPerformanceGraph *graph, int value)
@@ -54,7 +53,7 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
         setLabelText(ui->Label11, *reply.currentText);
 
     if (reply.recognised)
-        m_panels->setText(StatusPanel::LinkState, OnlineText);
+        m_panels->setText(StatusPanel::LinkState, StatusPanel::OnlineText);
     m_panels->setText(StatusPanel::LastAction, reply.actionText);
 
     // The graph window's histories go on while it is hidden.
