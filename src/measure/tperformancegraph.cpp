@@ -10,8 +10,6 @@
 namespace {
 
 constexpr int kInitialSize = 100;
-constexpr int kMinGridSize = 2;
-constexpr int kMinStepSize = 1;
 // The backing image holds this many pictures side by side; the visible
 // window slides along it as the graph scrolls.
 constexpr int kBackingWidths = 2;
@@ -229,48 +227,6 @@ SurfaceRect TPerformanceGraph::atOrigin(const SurfaceRect &rect) const
             saturate(int64_t(rect.right) + FOrigin), rect.bottom};
 }
 
-int TPerformanceGraph::ShiftY()
-{
-    const int c = FCurrentY + 1 < FHistorySize ? FCurrentY + 1 : 0;
-    FHistory[size_t(c)].Count = 0;
-    FFirstY = c + 1 < FHistorySize ? c + 1 : 0;
-    FCurrentY = c;
-    return c;
-}
-
-int TPerformanceGraph::NextY(int y) const
-{
-    const int next = y + 1 < FHistorySize ? y + 1 : 0;
-    return next == FFirstY ? -1 : next;
-}
-
-int TPerformanceGraph::LastY(int y) const
-{
-    return y == 0 ? FHistorySize - 1 : y - 1;
-}
-
-int TPerformanceGraph::GetBandCount() const
-{
-    return width() / FStepSize;
-}
-
-void TPerformanceGraph::ReallocHistory()
-{
-    const int n = GetBandCount() + 2;
-    std::vector<THistoryBand> ring(size_t(n), THistoryBand{});
-    int y = FirstY();
-    // A smaller ring keeps the newest bands, the open one included.
-    for (int skip = FHistorySize - n; skip > 0; --skip)
-        y = NextY(y);
-    int copied = 0;
-    for (; y != -1 && copied < n; y = NextY(y))
-        ring[size_t(copied++)] = FHistory[size_t(y)];
-    FHistory = std::move(ring);
-    FHistorySize = n;
-    FCurrentY = copied - 1;
-    FFirstY = 0;
-}
-
 void TPerformanceGraph::DisplayPoints(int y)
 {
     const THistoryBand &band = FHistory[size_t(y)];
@@ -341,78 +297,4 @@ int TPerformanceGraph::RoundUp(int value, int step)
     if (step != 0 && v % step != 0)
         return saturate((v / step + 1) * step);
     return value;
-}
-
-void TPerformanceGraph::SetGraphKind(TGraphKind value)
-{
-    if (value == FKind)
-        return;
-    FKind = value;
-    Replay();
-}
-
-void TPerformanceGraph::SetForeColor(int value)
-{
-    if (value == FForeColor)
-        return;
-    FForeColor = value;
-    Replay();
-}
-
-void TPerformanceGraph::SetBackColor(int value)
-{
-    if (value == FBackColor)
-        return;
-    FBackColor = value;
-    Replay();
-}
-
-void TPerformanceGraph::SetGridSize(int value)
-{
-    if (value == FGridSize)
-        return;
-    FGridSize = std::max(value, kMinGridSize);
-    Replay();
-}
-
-void TPerformanceGraph::SetStepSize(int value)
-{
-    if (value == FStepSize)
-        return;
-    FStepSize = std::max(value, kMinStepSize);
-    ReallocHistory();
-    Replay();
-}
-
-void TPerformanceGraph::SetScale(int value)
-{
-    if (value == FScale)
-        return;
-    FScale = RoundUp(value, FGradient);
-    emit OnScaleChange(this);
-    Replay();
-}
-
-void TPerformanceGraph::SetGradient(int value)
-{
-    if (value == FGradient)
-        return;
-    FGradient = value;
-    Replay();
-}
-
-void TPerformanceGraph::SetGridlines(bool value)
-{
-    if (value == FGridlines)
-        return;
-    FGridlines = value;
-    Replay();
-}
-
-void TPerformanceGraph::SetPenWidth(int value)
-{
-    if (value == FPenWidth)
-        return;
-    FPenWidth = value;
-    Replay();
 }

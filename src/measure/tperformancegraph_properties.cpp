@@ -1,0 +1,88 @@
+// The graph's property setters. Each acts only when the value passed differs
+// from the stored one (compared before any clamping) and then redraws the
+// whole picture from the ring.
+#include "measure/tperformancegraph.h"
+
+#include <algorithm>
+
+namespace {
+
+// These keep every division by the grid or the step away from zero.
+constexpr int kMinGridSize = 2;
+constexpr int kMinStepSize = 1;
+
+} // namespace
+
+void TPerformanceGraph::SetGraphKind(TGraphKind value)
+{
+    if (value == FKind)
+        return;
+    FKind = value;
+    Replay();
+}
+
+void TPerformanceGraph::SetForeColor(int value)
+{
+    if (value == FForeColor)
+        return;
+    FForeColor = value;
+    Replay();
+}
+
+void TPerformanceGraph::SetBackColor(int value)
+{
+    if (value == FBackColor)
+        return;
+    FBackColor = value;
+    Replay();
+}
+
+void TPerformanceGraph::SetGridSize(int value)
+{
+    if (value == FGridSize)
+        return;
+    FGridSize = std::max(value, kMinGridSize);
+    Replay();
+}
+
+void TPerformanceGraph::SetStepSize(int value)
+{
+    if (value == FStepSize)
+        return;
+    FStepSize = std::max(value, kMinStepSize);
+    ReallocHistory();
+    Replay();
+}
+
+void TPerformanceGraph::SetScale(int value)
+{
+    if (value == FScale)
+        return;
+    FScale = RoundUp(value, FGradient);
+    emit OnScaleChange(this);
+    Replay();
+}
+
+void TPerformanceGraph::SetGradient(int value)
+{
+    if (value == FGradient)
+        return;
+    FGradient = value;
+    Replay();
+}
+
+void TPerformanceGraph::SetGridlines(bool value)
+{
+    if (value == FGridlines)
+        return;
+    FGridlines = value;
+    Replay();
+}
+
+void TPerformanceGraph::SetPenWidth(int value)
+{
+    if (value == FPenWidth)
+        return;
+    FPenWidth = value;
+    Replay();
+}
