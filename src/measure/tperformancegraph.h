@@ -91,6 +91,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The common setter: a new value is stored and the picture redrawn.
+    template<typename T>
+    void storeAndReplay(T &field, T value)
+    {
+        if (value == field)
+            return;
+        field = value;
+        Replay();
+    }
+
     void Initialize(int phase);
     void ScrollGraph();
     void advanceOrigin();

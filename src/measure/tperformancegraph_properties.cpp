@@ -15,26 +15,17 @@ constexpr int kMinStepSize = 1;
 
 void TPerformanceGraph::SetGraphKind(TGraphKind value)
 {
-    if (value == FKind)
-        return;
-    FKind = value;
-    Replay();
+    storeAndReplay(FKind, value);
 }
 
 void TPerformanceGraph::SetForeColor(int value)
 {
-    if (value == FForeColor)
-        return;
-    FForeColor = value;
-    Replay();
+    storeAndReplay(FForeColor, value);
 }
 
 void TPerformanceGraph::SetBackColor(int value)
 {
-    if (value == FBackColor)
-        return;
-    FBackColor = value;
-    Replay();
+    storeAndReplay(FBackColor, value);
 }
 
 void TPerformanceGraph::SetGridSize(int value)
@@ -65,24 +56,15 @@ void TPerformanceGraph::SetScale(int value)
 
 void TPerformanceGraph::SetGradient(int value)
 {
-    if (value == FGradient)
-        return;
-    FGradient = value;
-    Replay();
+    storeAndReplay(FGradient, value);
 }
 
 void TPerformanceGraph::SetGridlines(bool value)
 {
-    if (value == FGridlines)
-        return;
-    FGridlines = value;
-    Replay();
+    storeAndReplay(FGridlines, value);
 }
 
 void TPerformanceGraph::SetPenWidth(int value)
 {
-    if (value == FPenWidth)
-        return;
-    FPenWidth = value;
-    Replay();
+    storeAndReplay(FPenWidth, value);
 }
