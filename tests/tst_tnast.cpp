@@ -1,3 +1,4 @@
+#include "app/configuration.h"
 #include "dialogs/tnast.h"
 #include "support/recordingmessagesink.h"
 
@@ -81,7 +82,7 @@ QByteArray tst_TNast::iniBytes() const
 
 void tst_TNast::layout()
 {
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     QCOMPARE(window.windowTitle(), QStringLiteral("Nastavení"));
     QVERIFY(window.isWindow());
     QVERIFY(
@@ -122,7 +123,7 @@ void tst_TNast::boxesFilledAtCreation()
     if (!ini.isNull())
         writeIni(ini);
     RecordingMessageSink sink;
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     QCOMPARE(box(window, "Port")->text(), port);
     QCOMPARE(box(window, "TSER")->text(), period);
     QVERIFY(sink.texts().isEmpty());
@@ -166,7 +167,7 @@ void tst_TNast::typingLimits()
     QFETCH(QString, text);
     if (!ini.isNull())
         writeIni(ini);
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     window.show();
     QLineEdit *edit = box(window, qPrintable(boxName));
     edit->setFocus();
@@ -217,7 +218,7 @@ void tst_TNast::savedTextsAsTyped()
     if (!ini.isNull())
         writeIni(ini);
     RecordingMessageSink sink;
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     window.show();
     for (const auto &[name, typed] : {std::pair{"Port", typedPort}, {"TSER", typedPeriod}}) {
         if (typed.isNull())
@@ -237,7 +238,7 @@ void tst_TNast::saveAnnouncesRestartThenSetsFlag()
 {
     writeIni(HandEdited);
     RecordingMessageSink sink;
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     window.show();
     box(window, "TSER")->setText("250");
     bool checkedInBox = false;
@@ -270,7 +271,7 @@ void tst_TNast::refusedWriteKeepsProgramRunning()
         [&] { QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner); });
 
     RecordingMessageSink sink;
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     window.show();
     box(window, "Port")->setText("5");
     box(window, "TSER")->setText("200");
@@ -290,7 +291,7 @@ void tst_TNast::closingKeepsTypedTextAndWritesNothing()
 {
     writeIni(HandEdited);
     RecordingMessageSink sink;
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     window.show();
     QLineEdit *port = box(window, "Port");
     port->setFocus();
@@ -326,7 +327,7 @@ void tst_TNast::pastedLineBreakKeepsFileLines()
     QFETCH(QString, boxName);
     QFETCH(QString, pasted);
     RecordingMessageSink sink;
-    TNast window(&m_restart);
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
     window.show();
     QLineEdit *edit = box(window, qPrintable(boxName));
     edit->setFocus();

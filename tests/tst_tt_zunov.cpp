@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 class tst_TT_ZUNOV : public QObject
 {
@@ -23,6 +25,7 @@ private slots:
     void initialFrameAndControls();
     void configuration_data();
     void configuration();
+    void settingsFileIsReadOnce();
     void portIsOpenedAndConfigured();
     void onlineFlagShownWithinATick();
     void restartRequestEndsTheProgram();
@@ -248,6 +251,27 @@ void tst_TT_ZUNOV::seriesList()
     QTest::mouseClick(series->viewport(), Qt::LeftButton, {},
                       series->visualItemRect(series->item(0)).center());
     QCOMPARE(itemTexts(), QStringList{"4.7"});
+}
+
+void tst_TT_ZUNOV::settingsFileIsReadOnce()
+{
+    // A huge or slow settings file must not be read once per window.
+    ProgramFixture program(offline("[NASTAVENI]\r\nPort=3\r\nTSER=1000\r\n"));
+    const int watcher = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watcher >= 0);
+    const auto closeWatcher = qScopeGuard([&] { ::close(watcher); });
+    QVERIFY(inotify_add_watch(watcher, QFile::encodeName(program.path() + "/ZUNOV.INI"), IN_OPEN)
+            >= 0);
+    program.start();
+
+    int opens = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t n; (n = ::read(watcher, buffer, sizeof buffer)) > 0;)
+        opens += int(n / sizeof(inotify_event));
+    QCOMPARE(opens, 1);
+    // Both windows still show what that one reading found.
+    QCOMPARE(program.window()->windowTitle(), QStringLiteral("ZUNOV v1 na COM3 "));
+    QCOMPARE(ProgramFixture::control<QLineEdit>(Nast, "TSER")->text(), QStringLiteral("1000"));
 }
 
 void tst_TT_ZUNOV::savingSettingsEndsTheProgram()

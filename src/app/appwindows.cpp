@@ -1,5 +1,6 @@
 #include "app/appwindows.h"
 
+#include "app/configuration.h"
 #include "app/tt_zunov.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
@@ -10,9 +11,9 @@
 namespace {
 
 template<typename Window, typename... Arguments>
-std::unique_ptr<Window> create(Window *&instance, Arguments... arguments)
+std::unique_ptr<Window> create(Window *&instance, Arguments &&...arguments)
 {
-    auto window = std::make_unique<Window>(arguments...);
+    auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
     instance = window.get();
     return window;
 }
@@ -20,12 +21,16 @@ std::unique_ptr<Window> create(Window *&instance, Arguments... arguments)
 } // namespace
 
 AppWindows::AppWindows()
-    : m_main(create(T_ZUNOV))
+    : AppWindows(readConfiguration(configurationFilePath()))
+{}
+
+AppWindows::AppWindows(const Configuration &configuration)
+    : m_main(create(T_ZUNOV, configuration))
     , m_about(create(frmOProgramu))
     , m_help(create(napoved))
     , m_graph(create(Graff))
     , m_connect(create(Pripoj))
-    , m_settings(create(Nast, &m_main->state.restartRequested))
+    , m_settings(create(Nast, &m_main->state.restartRequested, configuration))
 {}
 
 AppWindows::~AppWindows()

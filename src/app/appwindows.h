@@ -8,6 +8,7 @@ class Tnapoved;
 class TPripoj;
 class TGraff;
 class TNast;
+struct Configuration;
 
 // All windows of the program, created hidden in their fixed order and living
 // until the program ends. The global instance pointers are valid while this
@@ -15,7 +16,9 @@ class TNast;
 class AppWindows
 {
 public:
+    // Reads the settings file of the working directory once, for all windows.
     AppWindows();
+    explicit AppWindows(const Configuration &configuration);
     ~AppWindows();
 
     AppWindows(const AppWindows &) = delete;

@@ -1,5 +1,6 @@
 #include "app/configuration.h"
 
+#include "platform/integertext.h"
 #include "platform/profilefile.h"
 
 #include <QDir>
@@ -11,11 +12,14 @@ QString configurationFilePath()
 
 Configuration readConfiguration(const QString &path)
 {
-    const ProfileFile file(path);
+    const ProfileText text = ProfileFile(path).read();
     const QString section = QLatin1String(kConfigurationSection);
     Configuration configuration;
-    configuration.port = file.readInteger(section, QLatin1String(kPortKey), kDefaultPort);
-    configuration.pollPeriodMs =
-        file.readInteger(section, QLatin1String(kPollPeriodKey), kDefaultPollPeriodMs);
+    configuration.portText = text.value(section, QString::fromLatin1(kPortKey));
+    configuration.pollPeriodText = text.value(section, QString::fromLatin1(kPollPeriodKey));
+    configuration.port =
+        parseInteger(configuration.portText.value_or(QString())).value_or(kDefaultPort);
+    configuration.pollPeriodMs = parseInteger(configuration.pollPeriodText.value_or(QString()))
+                                     .value_or(kDefaultPollPeriodMs);
     return configuration;
 }

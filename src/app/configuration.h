@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The program's settings file, in the working directory, and the two settings
 // it holds.
@@ -18,12 +19,17 @@ struct Configuration
 {
     qint32 port = kDefaultPort;
     qint32 pollPeriodMs = kDefaultPollPeriodMs;
+    // The values as stored, for the settings window to show; nothing when the
+    // key is absent.
+    std::optional<QString> portText;
+    std::optional<QString> pollPeriodText;
 };
 
 // The working directory, not the program's folder: the settings go with the
 // folder the program is started in.
 QString configurationFilePath();
 
-// Never fails: what is absent or not an integer takes its default. Values out
-// of the usual ranges are returned as read.
+// Reads the file once; every window that needs a setting takes it from this
+// one reading. Never fails: what is absent or not an integer takes its
+// default. Values out of the usual ranges are returned as read.
 Configuration readConfiguration(const QString &path);

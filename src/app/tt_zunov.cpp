@@ -37,7 +37,7 @@ QList<StatusBarPanels::Panel> initialStatusPanels()
 
 } // namespace
 
-TT_ZUNOV::TT_ZUNOV(QWidget *parent)
+TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , Timer1(new Timer(StatusTickMs, this))
@@ -58,7 +58,6 @@ TT_ZUNOV::TT_ZUNOV(QWidget *parent)
     ui->PerformanceGraph1->SetGradient(255);
     connectHandlers();
 
-    const Configuration configuration = readConfiguration(configurationFilePath());
     state.pollPeriodMs = configuration.pollPeriodMs;
     serial = std::make_unique<TSerial>(configuration.port);
     applyStartupConfiguration(*serial);

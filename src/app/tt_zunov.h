@@ -12,6 +12,7 @@ namespace Ui {
 class TT_ZUNOV;
 }
 class TSerial;
+struct Configuration;
 struct ReplyDisplay;
 struct Waveform;
 
@@ -23,7 +24,7 @@ class TT_ZUNOV : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TT_ZUNOV(QWidget *parent = nullptr);
+    explicit TT_ZUNOV(const Configuration &configuration, QWidget *parent = nullptr);
     ~TT_ZUNOV() override;
 
     ProgramState state;

@@ -19,7 +19,7 @@ const QString RestartMessage = QStringLiteral(
 
 } // namespace
 
-TNast::TNast(bool *restartRequest, QWidget *parent)
+TNast::TNast(bool *restartRequest, const Configuration &configuration, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::TNast>())
@@ -34,10 +34,8 @@ TNast::TNast(bool *restartRequest, QWidget *parent)
     // The boxes are filled once; a key that is absent keeps the layout text.
     // A hand-edited value longer than a box's limit still shows in full:
     // the limit only applies to typing.
-    const QString section = QLatin1String(kConfigurationSection);
-    ui->Port->setText(m_settings.readString(section, QLatin1String(kPortKey), ui->Port->text()));
-    ui->TSER->setText(
-        m_settings.readString(section, QLatin1String(kPollPeriodKey), ui->TSER->text()));
+    ui->Port->setText(configuration.portText.value_or(ui->Port->text()));
+    ui->TSER->setText(configuration.pollPeriodText.value_or(ui->TSER->text()));
 
     limitTyping(ui->Port, PortTypingLimit);
     limitTyping(ui->TSER, PeriodTypingLimit);

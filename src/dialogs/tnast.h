@@ -8,6 +8,7 @@
 namespace Ui {
 class TNast;
 }
+struct Configuration;
 
 // The settings window: the port number and the poll period as the user types
 // them, saved to the settings file as text. The running program keeps its
@@ -19,7 +20,8 @@ class TNast : public QWidget
 
 public:
     // restartRequest: the program-wide flag, set once the settings are saved.
-    explicit TNast(bool *restartRequest, QWidget *parent = nullptr);
+    // configuration: the settings as the program read them at start-up.
+    TNast(bool *restartRequest, const Configuration &configuration, QWidget *parent = nullptr);
     ~TNast() override;
 
 private:

@@ -34,13 +34,15 @@ QString ProfileFile::path() const
     return m_path;
 }
 
+ProfileText ProfileFile::read() const
+{
+    return ProfileText(readBytes(m_path).value_or(QByteArray()));
+}
+
 QString ProfileFile::readString(const QString &section, const QString &key,
                                 const QString &defaultValue) const
 {
-    const auto bytes = readBytes(m_path);
-    if (!bytes)
-        return defaultValue;
-    return ProfileText(*bytes).value(section, key).value_or(defaultValue);
+    return read().value(section, key).value_or(defaultValue);
 }
 
 qint32 ProfileFile::readInteger(const QString &section, const QString &key,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profiletext.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -18,6 +20,10 @@ public:
     explicit ProfileFile(const QString &path);
 
     QString path() const;
+
+    // The whole file as it is now; empty when it is absent or unreadable.
+    // Callers that need several values take them from one reading.
+    ProfileText read() const;
 
     // The stored value; a key that is present with nothing after "=" gives an
     // empty text, not the default.
