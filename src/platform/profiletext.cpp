@@ -1,43 +1,6 @@
 #include "platform/profiletext.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 namespace {
-
-constexpr char kWindows1250[] = "windows-1250";
-constexpr char16_t kByteOrderMark = 0xFEFF;
-
-bool isValidUtf8(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString ignored = decoder(bytes);
-    return !decoder.hasError();
-}
-
-// Without the converter for Windows-1250 (a Qt built without ICU) Latin-1 at
-// least keeps the ASCII part and every line break.
-QString decode(const QByteArray &bytes, bool windows1250)
-{
-    if (windows1250) {
-        QStringDecoder decoder(kWindows1250);
-        if (decoder.isValid())
-            return decoder(bytes);
-        return QString::fromLatin1(bytes);
-    }
-    return QString::fromUtf8(bytes);
-}
-
-QByteArray encode(const QString &text, bool windows1250)
-{
-    if (windows1250) {
-        QStringEncoder encoder(kWindows1250);
-        if (encoder.isValid())
-            return encoder(text);
-        return text.toLatin1();
-    }
-    return text.toUtf8();
-}
 
 QString withoutLineBreaks(QString text)
 {
@@ -62,37 +25,46 @@ bool sameName(QStringView a, QStringView b)
 } // namespace
 
 ProfileText::ProfileText(const QByteArray &bytes)
-    : m_windows1250(!isValidUtf8(bytes))
 {
-    bool lineEndKnown = false;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        Line line;
-        line.bytes = bytes.sliced(start, end - start);
-        qsizetype next = end;
-        if (end < bytes.size()) {
-            next = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-                       ? end + 2
-                       : end + 1;
-            line.ending = bytes.sliced(end, next - end);
-            if (!lineEndKnown) {
-                m_lineEnd = line.ending;
-                lineEndKnown = true;
-            }
+    const DetectedEncoding detected = detectProfileEncoding(bytes);
+    m_encoding = detected.encoding;
+    m_mark = bytes.first(detected.markSize);
+    const qsizetype unit = codeUnitSize(m_encoding);
+    // An odd byte at the end of a UTF-16 file belongs to no line; it stays the
+    // last byte, so that the lines added before it keep their alignment.
+    const qsizetype end = bytes.size() - (bytes.size() - detected.markSize) % unit;
+    m_tail = bytes.sliced(end);
+
+    const auto isLineBreakAt = [&](qsizetype i) {
+        const char16_t c = codeUnitAt(bytes, i, m_encoding);
+        return c == u'\r' || c == u'\n';
+    };
+    qsizetype start = detected.markSize;
+    while (start < end) {
+        qsizetype stop = start;
+        while (stop < end && !isLineBreakAt(stop))
+            stop += unit;
+        qsizetype next = stop;
+        if (stop < end) {
+            next += unit;
+            if (next < end && codeUnitAt(bytes, stop, m_encoding) == u'\r'
+                && codeUnitAt(bytes, next, m_encoding) == u'\n')
+                next += unit;
         }
-        QString text = decode(line.bytes, m_windows1250);
-        if (m_lines.isEmpty() && text.startsWith(QChar(kByteOrderMark)))
-            text.remove(0, 1);
-        const Line parsed = parseLine(text);
-        line.kind = parsed.kind;
-        line.name = parsed.name;
-        line.value = parsed.value;
-        line.keyPrefix = parsed.keyPrefix;
+        const QByteArray lineBytes = bytes.sliced(start, stop - start);
+        Line line = parseLine(decodeProfileText(lineBytes, m_encoding));
+        line.bytes = lineBytes;
+        line.ending = bytes.sliced(stop, next - stop);
         m_lines.append(std::move(line));
         start = next;
+    }
+
+    m_lineEnd = encodeProfileText(QStringLiteral("\r\n"), m_encoding);
+    for (const Line &line : std::as_const(m_lines)) {
+        if (!line.ending.isEmpty()) {
+            m_lineEnd = line.ending;
+            break;
+        }
     }
 }
 
@@ -156,7 +128,7 @@ std::optional<QString> ProfileText::value(QStringView section, QStringView key) 
 ProfileText::Line ProfileText::makeLine(const QString &text) const
 {
     Line line = parseLine(text);
-    line.bytes = encode(text, m_windows1250);
+    line.bytes = encodeProfileText(text, m_encoding);
     line.ending = m_lineEnd;
     return line;
 }
@@ -206,8 +178,8 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
 
 QByteArray ProfileText::toBytes() const
 {
-    QByteArray bytes;
+    QByteArray bytes = m_mark;
     for (const Line &line : m_lines)
         bytes += line.bytes + line.ending;
-    return bytes;
+    return bytes + m_tail;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profileencoding.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,9 +10,10 @@
 
 // The contents of a profile (INI) file. Looks values up by section and key and
 // changes them while every line it does not change keeps its bytes, its line end
-// and its place. A file that is not valid UTF-8 is taken as Windows-1250 (files
-// written on older Czech systems) and new text is written in the same encoding,
-// so that the file stays readable as a whole.
+// and its place; a last line without a line end gets one when a line is added
+// after it. New and changed lines are written in the file's own encoding (see
+// profileencoding.h), so that the file stays readable as a whole, and a new
+// line ends like the file's first line.
 class ProfileText
 {
 public:
@@ -47,7 +50,9 @@ private:
     Line makeLine(const QString &text) const;
     void insertLine(qsizetype index, const QString &text);
 
+    ProfileEncoding m_encoding = ProfileEncoding::Utf8;
+    QByteArray m_mark; // the byte-order mark, kept as it was
     QList<Line> m_lines;
-    bool m_windows1250 = false;
-    QByteArray m_lineEnd = "\r\n";
+    QByteArray m_tail; // half a UTF-16 code unit cut off at the very end
+    QByteArray m_lineEnd;
 };
