@@ -60,6 +60,18 @@ void tst_ProfileText::handEditedFiles_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("note");
 
+    addRow("note opening a bracket it never closes",
+           "[NASTAVENI]\r\n[pozor: COM3 je USB\r\nPort=3\r\n", "Port", "3", "4",
+           "[NASTAVENI]\r\n[pozor: COM3 je USB\r\nPort=4\r\n");
+    addRow("header without its closing bracket is no section", "[NASTAVENI\r\nPort=3\r\n", "Port",
+           kAbsent, "4", "[NASTAVENI\r\nPort=3\r\n[NASTAVENI]\r\nPort=4\r\n");
+    addRow("empty brackets end the section before them", "[NASTAVENI]\r\n[]\r\nPort=3\r\n", "Port",
+           kAbsent, "4", "[NASTAVENI]\r\nPort=4\r\n[]\r\nPort=3\r\n");
+    addRow("name ends at the first closing bracket", "[NASTAVENI]]\r\nPort=3\r\n", "Port", "3", "4",
+           "[NASTAVENI]]\r\nPort=4\r\n");
+    addRow("text after the closing bracket ignored", "[NASTAVENI] ; COM3 je USB\r\nPort=3\r\n",
+           "Port", "3", "4", "[NASTAVENI] ; COM3 je USB\r\nPort=4\r\n");
+
     const char *czech = "[NASTAVENI]\r\nPozn=Žluťoučký kůň\r\nPort=3\r\n";
     addRow("UTF-8 without a mark", czech, "Misto", kAbsent, "Plzeň",
            QByteArray(czech) + "Misto=Plzeň\r\n", "Žluťoučký kůň");

@@ -74,10 +74,14 @@ ProfileText::Line ProfileText::parseLine(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty() || trimmed.front() == u';')
         return line;
-    if (trimmed.front() == u'[') {
-        const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    // A header is "[" and "]" with the name between them; the name ends at the
+    // first "]" and anything after it is ignored. A line that opens a bracket
+    // and never closes it, such as the note "[pozor: COM3 je USB", is no
+    // header: the keys after it stay in the section they are in.
+    const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    if (trimmed.front() == u'[' && close > 0) {
         line.kind = Kind::Section;
-        line.name = (close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).trimmed();
+        line.name = trimmed.mid(1, close - 1).trimmed();
         return line;
     }
     const qsizetype equals = text.indexOf(QLatin1Char('='));
