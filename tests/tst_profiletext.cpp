@@ -72,6 +72,13 @@ void tst_ProfileText::handEditedFiles_data()
     addRow("text after the closing bracket ignored", "[NASTAVENI] ; COM3 je USB\r\nPort=3\r\n",
            "Port", "3", "4", "[NASTAVENI] ; COM3 je USB\r\nPort=4\r\n");
 
+    addRow("Ctrl-Z after a value", "[NASTAVENI]\r\nTSER=1000\x1A", "TSER", "1000", "500",
+           "[NASTAVENI]\r\nTSER=500");
+    addRow("Ctrl-Z around a name", "[NASTAVENI]\r\n\x1APort\x1A= \x1A 3\r\n", "Port", "3", "4",
+           "[NASTAVENI]\r\n\x1APort\x1A= \x1A 4\r\n");
+    addRow("Ctrl-Z on a line of its own", "[NASTAVENI]\r\nPort=3\r\n\x1A", "TSER", kAbsent, "1000",
+           "[NASTAVENI]\r\nPort=3\r\nTSER=1000\r\n\x1A");
+
     const char *czech = "[NASTAVENI]\r\nPozn=Žluťoučký kůň\r\nPort=3\r\n";
     addRow("UTF-8 without a mark", czech, "Misto", kAbsent, "Plzeň",
            QByteArray(czech) + "Misto=Plzeň\r\n", "Žluťoučký kůň");

@@ -2,6 +2,24 @@
 
 namespace {
 
+// DOS-era tools end a file with a Ctrl-Z, and the profile functions read it as
+// a blank like any other.
+constexpr char16_t kCtrlZ = 0x1A;
+
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c == kCtrlZ;
+}
+
+QString trimmedBlanks(QStringView text)
+{
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text = text.chopped(1);
+    return text.toString();
+}
+
 QString withoutLineBreaks(QString text)
 {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -71,7 +89,7 @@ ProfileText::ProfileText(const QByteArray &bytes)
 ProfileText::Line ProfileText::parseLine(const QString &text)
 {
     Line line;
-    const QString trimmed = text.trimmed();
+    const QString trimmed = trimmedBlanks(text);
     if (trimmed.isEmpty() || trimmed.front() == u';')
         return line;
     // A header is "[" and "]" with the name between them; the name ends at the
@@ -81,21 +99,21 @@ ProfileText::Line ProfileText::parseLine(const QString &text)
     const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
     if (trimmed.front() == u'[' && close > 0) {
         line.kind = Kind::Section;
-        line.name = trimmed.mid(1, close - 1).trimmed();
+        line.name = trimmedBlanks(QStringView(trimmed).sliced(1, close - 1));
         return line;
     }
     const qsizetype equals = text.indexOf(QLatin1Char('='));
     if (equals < 0)
         return line;
-    line.name = text.left(equals).trimmed();
+    line.name = trimmedBlanks(QStringView(text).first(equals));
     if (line.name.isEmpty())
         return line;
     qsizetype valueStart = equals + 1;
-    while (valueStart < text.size() && text[valueStart].isSpace())
+    while (valueStart < text.size() && isBlank(text[valueStart]))
         ++valueStart;
     line.kind = Kind::Key;
     line.keyPrefix = text.left(valueStart);
-    line.value = unquoted(text.mid(valueStart).trimmed());
+    line.value = unquoted(trimmedBlanks(QStringView(text).sliced(valueStart)));
     return line;
 }
 
