@@ -79,6 +79,11 @@ void tst_ProfileText::handEditedFiles_data()
     addRow("Ctrl-Z on a line of its own", "[NASTAVENI]\r\nPort=3\r\n\x1A", "TSER", kAbsent, "1000",
            "[NASTAVENI]\r\nPort=3\r\nTSER=1000\r\n\x1A");
 
+    addRow("same value keeps the line as it was written", "[NASTAVENI]\r\nTSER   =   1000  \r\n",
+           "TSER", "1000", "1000", "[NASTAVENI]\r\nTSER   =   1000  \r\n");
+    addRow("same value keeps its quotes", "[NASTAVENI]\r\nPort=\"3\"", "Port", "3", "3",
+           "[NASTAVENI]\r\nPort=\"3\"");
+
     const char *czech = "[NASTAVENI]\r\nPozn=Žluťoučký kůň\r\nPort=3\r\n";
     addRow("UTF-8 without a mark", czech, "Misto", kAbsent, "Plzeň",
            QByteArray(czech) + "Misto=Plzeň\r\n", "Žluťoučký kůň");

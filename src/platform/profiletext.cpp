@@ -186,9 +186,13 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
         if (line.kind != Kind::Key)
             continue;
         if (sameName(line.name, cleanKey)) {
-            const QByteArray ending = line.ending;
-            line = makeLine(line.keyPrefix + cleanValue);
-            line.ending = ending;
+            // Saving the value that is there keeps the line as the user wrote
+            // it, with its spacing, quotes and Ctrl-Z.
+            if (line.value != cleanValue) {
+                const QByteArray ending = line.ending;
+                line = makeLine(line.keyPrefix + cleanValue);
+                line.ending = ending;
+            }
             return;
         }
         afterLastKey = i + 1;

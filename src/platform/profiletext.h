@@ -25,9 +25,10 @@ public:
     std::optional<QString> value(QStringView section, QStringView key) const;
 
     // Changes the value of the first matching key, or adds the key after the
-    // last key of its section, or adds the section at the end. Line breaks in
-    // any of the three texts are replaced by spaces: they would add lines. An
-    // empty key name changes nothing.
+    // last key of its section, or adds the section at the end. A key whose
+    // value already reads as the new one keeps its line. Line breaks in any of
+    // the three texts are replaced by spaces: they would add lines. An empty
+    // key name changes nothing.
     void setValue(const QString &section, const QString &key, const QString &value);
 
     QByteArray toBytes() const;
