@@ -13,7 +13,10 @@
 //
 // The whole file decides, so that a save cannot change how the lines it leaves
 // alone are read: it adds whole lines in the same encoding, each after a line
-// end, which neither completes a broken sequence nor breaks a valid one.
+// end, which neither completes a broken sequence nor breaks a valid one. Only
+// replacing a value that held the last bytes that are not UTF-8 can turn a
+// Windows-1250 file into one that reads as UTF-8; nothing in the bytes could
+// then tell it from a file written in UTF-8.
 enum class ProfileEncoding { Utf8, Windows1250, Utf16LE, Utf16BE };
 
 struct DetectedEncoding
