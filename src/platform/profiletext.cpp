@@ -2,8 +2,8 @@
 
 namespace {
 
-// DOS-era tools end a file with a Ctrl-Z, and the profile functions read it as
-// a blank like any other.
+// DOS-era tools end a file with a Ctrl-Z, and Windows reads it as a blank like
+// any other.
 constexpr char16_t kCtrlZ = 0x1A;
 
 bool isBlank(QChar c)
