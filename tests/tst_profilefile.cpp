@@ -44,6 +44,7 @@ private slots:
     void writing();
     void lineBreaksDoNotAddLines();
     void writeStringsUpdatesAllKeys();
+    void unchangedValuesLeaveTheFileAlone();
     void windows1250LinesKeepTheirBytes();
     void refusedWrites_data();
     void refusedWrites();
@@ -304,6 +305,23 @@ void tst_ProfileFile::writeStringsUpdatesAllKeys()
     QCOMPARE(readBytes(m_path), QByteArray("[NASTAVENI]\r\nPort=3\r\nTSER=1000\r\n"));
     file.writeStrings("NASTAVENI", {{"Port", "4"}, {"TSER", ""}});
     QCOMPARE(readBytes(m_path), QByteArray("[NASTAVENI]\r\nPort=4\r\nTSER=\r\n"));
+}
+
+// Not a byte and not the time stamp changes when the file holds the values
+// already, however they are spaced or quoted.
+void tst_ProfileFile::unchangedValuesLeaveTheFileAlone()
+{
+    const QByteArray before = "[NASTAVENI]\r\nPort = 3 \r\nTSER=\"1000\"\r\n";
+    const QDateTime stamp(QDate(2020, 1, 1), QTime(12, 0), Qt::UTC);
+    writeBytes(m_path, before);
+    {
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
+    ProfileFile(m_path).writeStrings("NASTAVENI", {{"Port", "3"}, {"TSER", "1000"}});
+    QCOMPARE(readBytes(m_path), before);
+    QCOMPARE(QFileInfo(m_path).lastModified(), stamp);
 }
 
 void tst_ProfileFile::windows1250LinesKeepTheirBytes()

@@ -77,6 +77,9 @@ void ProfileFile::writeStrings(const QString &section,
     ProfileText text(bytes);
     for (const auto &[key, value] : keyValues)
         text.setValue(section, key, value);
+    // Nothing to change: the file is left alone, time stamp and all.
+    if (text.toBytes() == bytes)
+        return;
 
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toBytes()) < 0 || !file.commit())

@@ -1,42 +1,23 @@
 #include "platform/profiletext.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 namespace {
 
-constexpr char kWindows1250[] = "windows-1250";
-constexpr char16_t kByteOrderMark = 0xFEFF;
+// DOS-era tools end a file with a Ctrl-Z, and Windows reads it as a blank like
+// any other.
+constexpr char16_t kCtrlZ = 0x1A;
 
-bool isValidUtf8(const QByteArray &bytes)
+bool isBlank(QChar c)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString ignored = decoder(bytes);
-    return !decoder.hasError();
+    return c.isSpace() || c == kCtrlZ;
 }
 
-// Without the converter for Windows-1250 (a Qt built without ICU) Latin-1 at
-// least keeps the ASCII part and every line break.
-QString decode(const QByteArray &bytes, bool windows1250)
+QString trimmedBlanks(QStringView text)
 {
-    if (windows1250) {
-        QStringDecoder decoder(kWindows1250);
-        if (decoder.isValid())
-            return decoder(bytes);
-        return QString::fromLatin1(bytes);
-    }
-    return QString::fromUtf8(bytes);
-}
-
-QByteArray encode(const QString &text, bool windows1250)
-{
-    if (windows1250) {
-        QStringEncoder encoder(kWindows1250);
-        if (encoder.isValid())
-            return encoder(text);
-        return text.toLatin1();
-    }
-    return text.toUtf8();
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text = text.chopped(1);
+    return text.toString();
 }
 
 QString withoutLineBreaks(QString text)
@@ -62,64 +43,77 @@ bool sameName(QStringView a, QStringView b)
 } // namespace
 
 ProfileText::ProfileText(const QByteArray &bytes)
-    : m_windows1250(!isValidUtf8(bytes))
 {
-    bool lineEndKnown = false;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        Line line;
-        line.bytes = bytes.sliced(start, end - start);
-        qsizetype next = end;
-        if (end < bytes.size()) {
-            next = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-                       ? end + 2
-                       : end + 1;
-            line.ending = bytes.sliced(end, next - end);
-            if (!lineEndKnown) {
-                m_lineEnd = line.ending;
-                lineEndKnown = true;
-            }
+    const DetectedEncoding detected = detectProfileEncoding(bytes);
+    m_encoding = detected.encoding;
+    m_mark = bytes.first(detected.markSize);
+    const qsizetype unit = codeUnitSize(m_encoding);
+    // An odd byte at the end of a UTF-16 file belongs to no line; it stays the
+    // last byte, so that the lines added before it keep their alignment.
+    const qsizetype end = bytes.size() - (bytes.size() - detected.markSize) % unit;
+    m_tail = bytes.sliced(end);
+
+    const auto isLineBreakAt = [&](qsizetype i) {
+        const char16_t c = codeUnitAt(bytes, i, m_encoding);
+        return c == u'\r' || c == u'\n';
+    };
+    qsizetype start = detected.markSize;
+    while (start < end) {
+        qsizetype stop = start;
+        while (stop < end && !isLineBreakAt(stop))
+            stop += unit;
+        qsizetype next = stop;
+        if (stop < end) {
+            next += unit;
+            if (next < end && codeUnitAt(bytes, stop, m_encoding) == u'\r'
+                && codeUnitAt(bytes, next, m_encoding) == u'\n')
+                next += unit;
         }
-        QString text = decode(line.bytes, m_windows1250);
-        if (m_lines.isEmpty() && text.startsWith(QChar(kByteOrderMark)))
-            text.remove(0, 1);
-        const Line parsed = parseLine(text);
-        line.kind = parsed.kind;
-        line.name = parsed.name;
-        line.value = parsed.value;
-        line.keyPrefix = parsed.keyPrefix;
+        const QByteArray lineBytes = bytes.sliced(start, stop - start);
+        Line line = parseLine(decodeProfileText(lineBytes, m_encoding));
+        line.bytes = lineBytes;
+        line.ending = bytes.sliced(stop, next - stop);
         m_lines.append(std::move(line));
         start = next;
+    }
+
+    m_lineEnd = encodeProfileText(QStringLiteral("\r\n"), m_encoding);
+    for (const Line &line : std::as_const(m_lines)) {
+        if (!line.ending.isEmpty()) {
+            m_lineEnd = line.ending;
+            break;
+        }
     }
 }
 
 ProfileText::Line ProfileText::parseLine(const QString &text)
 {
     Line line;
-    const QString trimmed = text.trimmed();
+    const QString trimmed = trimmedBlanks(text);
     if (trimmed.isEmpty() || trimmed.front() == u';')
         return line;
-    if (trimmed.front() == u'[') {
-        const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    // A header is "[" and "]" with the name between them; the name ends at the
+    // first "]" and anything after it is ignored. A line that opens a bracket
+    // and never closes it, such as the note "[pozor: COM3 je USB", is no
+    // header: the keys after it stay in the section they are in.
+    const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    if (trimmed.front() == u'[' && close > 0) {
         line.kind = Kind::Section;
-        line.name = (close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).trimmed();
+        line.name = trimmedBlanks(QStringView(trimmed).sliced(1, close - 1));
         return line;
     }
     const qsizetype equals = text.indexOf(QLatin1Char('='));
     if (equals < 0)
         return line;
-    line.name = text.left(equals).trimmed();
+    line.name = trimmedBlanks(QStringView(text).first(equals));
     if (line.name.isEmpty())
         return line;
     qsizetype valueStart = equals + 1;
-    while (valueStart < text.size() && text[valueStart].isSpace())
+    while (valueStart < text.size() && isBlank(text[valueStart]))
         ++valueStart;
     line.kind = Kind::Key;
     line.keyPrefix = text.left(valueStart);
-    line.value = unquoted(text.mid(valueStart).trimmed());
+    line.value = unquoted(trimmedBlanks(QStringView(text).sliced(valueStart)));
     return line;
 }
 
@@ -156,7 +150,7 @@ std::optional<QString> ProfileText::value(QStringView section, QStringView key) 
 ProfileText::Line ProfileText::makeLine(const QString &text) const
 {
     Line line = parseLine(text);
-    line.bytes = encode(text, m_windows1250);
+    line.bytes = encodeProfileText(text, m_encoding);
     line.ending = m_lineEnd;
     return line;
 }
@@ -192,9 +186,13 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
         if (line.kind != Kind::Key)
             continue;
         if (sameName(line.name, cleanKey)) {
-            const QByteArray ending = line.ending;
-            line = makeLine(line.keyPrefix + cleanValue);
-            line.ending = ending;
+            // Saving the value that is there keeps the line as the user wrote
+            // it, with its spacing, quotes and Ctrl-Z.
+            if (line.value != cleanValue) {
+                const QByteArray ending = line.ending;
+                line = makeLine(line.keyPrefix + cleanValue);
+                line.ending = ending;
+            }
             return;
         }
         afterLastKey = i + 1;
@@ -206,8 +204,8 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
 
 QByteArray ProfileText::toBytes() const
 {
-    QByteArray bytes;
+    QByteArray bytes = m_mark;
     for (const Line &line : m_lines)
         bytes += line.bytes + line.ending;
-    return bytes;
+    return bytes + m_tail;
 }

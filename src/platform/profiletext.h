@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/profileencoding.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,9 +10,10 @@
 
 // The contents of a profile (INI) file. Looks values up by section and key and
 // changes them while every line it does not change keeps its bytes, its line end
-// and its place. A file that is not valid UTF-8 is taken as Windows-1250 (files
-// written on older Czech systems) and new text is written in the same encoding,
-// so that the file stays readable as a whole.
+// and its place; a last line without a line end gets one when a line is added
+// after it. New and changed lines are written in the file's own encoding (see
+// profileencoding.h), so that the file stays readable as a whole, and a new
+// line ends like the file's first line.
 class ProfileText
 {
 public:
@@ -22,9 +25,10 @@ public:
     std::optional<QString> value(QStringView section, QStringView key) const;
 
     // Changes the value of the first matching key, or adds the key after the
-    // last key of its section, or adds the section at the end. Line breaks in
-    // any of the three texts are replaced by spaces: they would add lines. An
-    // empty key name changes nothing.
+    // last key of its section, or adds the section at the end. A key whose
+    // value already reads as the new one keeps its line. Line breaks in any of
+    // the three texts are replaced by spaces: they would add lines. An empty
+    // key name changes nothing.
     void setValue(const QString &section, const QString &key, const QString &value);
 
     QByteArray toBytes() const;
@@ -47,7 +51,9 @@ private:
     Line makeLine(const QString &text) const;
     void insertLine(qsizetype index, const QString &text);
 
+    ProfileEncoding m_encoding = ProfileEncoding::Utf8;
+    QByteArray m_mark; // the byte-order mark, kept as it was
     QList<Line> m_lines;
-    bool m_windows1250 = false;
-    QByteArray m_lineEnd = "\r\n";
+    QByteArray m_tail; // half a UTF-16 code unit cut off at the very end
+    QByteArray m_lineEnd;
 };
