@@ -1,13 +1,13 @@
 #include "platform/profilefile.h"
 
 #include "platform/apperror.h"
+#include "platform/atomicwrite.h"
 #include "platform/integertext.h"
 #include "platform/profiletext.h"
 #include "platform/regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -76,9 +76,15 @@ void ProfileFile::writeStrings(const QString &section,
     for (const auto &[key, value] : keyValues)
         text.setValue(section, key, value);
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toBytes()) < 0 || !file.commit())
-        throw AppError::unableToWrite(fullPath());
+    switch (writeFileAtomically(m_path, text.toBytes())) {
+    case WriteOutcome::Written:
+        return;
+    case WriteOutcome::OwnerNotKept:
+        throw AppError::unableToWriteOtherOwner(fullPath());
+    case WriteOutcome::Failed:
+        break;
+    }
+    throw AppError::unableToWrite(fullPath());
 }
 
 QString ProfileFile::fullPath() const
