@@ -1,5 +1,5 @@
-#include "platform/apperror.h"
 #include "platform/profilefile.h"
+#include "support/filebytes.h"
 
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -31,29 +31,6 @@ constexpr mode_t kFolderForAll = 0777;
 constexpr rlim_t kFileSizeLimit = 16;
 // tmpfs hands out whole pages; four fit the test's files and fill quickly.
 constexpr char kSmallFileSystem[] = "size=16k";
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
-}
-
-QString errorText(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const AppError &error) {
-        return error.text();
-    }
-    return QString();
-}
 
 QString unableToWrite(const QString &path)
 {
@@ -138,7 +115,7 @@ void tst_AtomicWrite::failedWriteLeavesTheFile()
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
     }
 
-    QCOMPARE(errorText([&] { saveNewPeriod(m_path); }), unableToWrite(m_path));
+    QCOMPARE(appErrorText([&] { saveNewPeriod(m_path); }), unableToWrite(m_path));
     QCOMPARE(readBytes(m_path), kBefore);
     QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     left.removeAll("filler");
@@ -177,7 +154,7 @@ void tst_AtomicWrite::otherOwnerIsNotTakenOver()
     QVERIFY(::chmod(QFile::encodeName(m_dir->path()).constData(), kFolderForAll) == 0);
 
     QVERIFY(::seteuid(kNobody) == 0);
-    const QString error = errorText([&] { saveNewPeriod(m_path); });
+    const QString error = appErrorText([&] { saveNewPeriod(m_path); });
     QVERIFY(::seteuid(0) == 0);
 
     QCOMPARE(error, unableToWrite(m_path) + " (soubor patří jinému uživateli nebo skupině)");

@@ -2,30 +2,15 @@
 #include "dialogs/tnapoved.h"
 #include "generator/waveformfile.h"
 #include "measure/resistorseries.h"
-#include "platform/apperror.h"
 #include "platform/profilefile.h"
 #include "platform/textfile.h"
+#include "support/filebytes.h"
 #include "support/recordingmessagesink.h"
 
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
-
-namespace {
-
-// The text of the error the call raised; empty when it raised none.
-QString errorText(const std::function<void()> &call)
-{
-    try {
-        call();
-    } catch (const AppError &error) {
-        return error.text();
-    }
-    return QString();
-}
-
-} // namespace
 
 // Files that are not what the program expects in its working directory: a
 // FIFO, a link to an endless device, a file over the size limit. Each reader
@@ -112,7 +97,7 @@ void tst_HostileFiles::refusedLikeAMissingFile()
         QCOMPARE(configuration.pollPeriodMs, kDefaultPollPeriodMs);
         QVERIFY(!configuration.portText);
     } else if (reader == "settings save") {
-        QCOMPARE(errorText([] {
+        QCOMPARE(appErrorText([] {
                      ProfileFile(configurationFilePath()).writeString("NASTAVENI", "Port", "5");
                  }),
                  "Unable to write to " + QDir::toNativeSeparators(before.absoluteFilePath()));
@@ -122,7 +107,7 @@ void tst_HostileFiles::refusedLikeAMissingFile()
         QCOMPARE(sink.texts(), {"Cannot open file HELP.dat."});
         QCOMPARE(window.findChild<QPlainTextEdit *>("Memo1")->toPlainText(), "Memo1");
     } else if (reader == "series") {
-        QCOMPARE(errorText([] { loadSeries(0); }), "Cannot open file E12.dat");
+        QCOMPARE(appErrorText([] { loadSeries(0); }), "Cannot open file E12.dat");
     } else {
         WaveformTable table;
         table.fill(7);

@@ -1,5 +1,6 @@
 #include "platform/apperror.h"
 #include "platform/profilefile.h"
+#include "support/filebytes.h"
 
 #include <QScopeGuard>
 #include <QStringEncoder>
@@ -9,19 +10,6 @@
 namespace {
 
 const QString kDefault = QStringLiteral("<default>");
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
-}
 
 } // namespace
 
