@@ -14,7 +14,8 @@ private slots:
 
 void tst_RegularFile::limits_data()
 {
-    QTest::addColumn<QString>("path"); // empty: a file of the given content
+    // Empty: a file of the given content; relative: in the test's folder.
+    QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<bool>("readable");
@@ -41,12 +42,13 @@ void tst_RegularFile::limits()
     QFETCH(bool, readable);
 
     QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
     if (path.isEmpty()) {
         path = dir.filePath("file");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(content), content.size());
+    } else if (QDir::isRelativePath(path)) {
+        path = dir.filePath(path);
     }
     const std::optional<QByteArray> bytes = readRegularFile(path, limit);
     QCOMPARE(bytes.has_value(), readable);
