@@ -141,7 +141,7 @@ void tst_DataFiles::triangle()
 
 void tst_DataFiles::helpText()
 {
-    const QStringList lines = readTextLines(QStringLiteral("HELP.dat"));
+    const QStringList lines = readTextLines(QStringLiteral("HELP.dat"), HelpFileLimit);
     QVERIFY(lines.size() > 40);
     const QString text = lines.join(QLatin1Char('\n'));
     // Decoded as UTF-8: the Czech letters come out right, nothing is replaced.

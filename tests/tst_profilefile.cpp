@@ -1,5 +1,6 @@
 #include "platform/apperror.h"
 #include "platform/profilefile.h"
+#include "support/filebytes.h"
 
 #include <QScopeGuard>
 #include <QStringEncoder>
@@ -9,19 +10,6 @@
 namespace {
 
 const QString kDefault = QStringLiteral("<default>");
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot read>");
-}
 
 } // namespace
 
@@ -38,7 +26,7 @@ private slots:
     void readInteger();
     void windows1250File();
     void binaryFile();
-    void megabyteLine();
+    void longLines();
 
     void writing_data();
     void writing();
@@ -206,11 +194,11 @@ void tst_ProfileFile::binaryFile()
     QCOMPARE(file.readInteger("NASTAVENI", "Port", 5), 3);
 }
 
-void tst_ProfileFile::megabyteLine()
+void tst_ProfileFile::longLines()
 {
-    const QByteArray longValue(1 << 20, 'x');
-    writeBytes(m_path, "[A]\r\nlong=" + longValue + "\r\ndigits=" + QByteArray(1 << 20, '9')
-                           + "\r\nk=1\r\n");
+    const QByteArray longValue(ProfileFileLimit / 4, 'x');
+    writeBytes(m_path, "[A]\r\nlong=" + longValue
+                           + "\r\ndigits=" + QByteArray(ProfileFileLimit / 4, '9') + "\r\nk=1\r\n");
     const ProfileFile file(m_path);
     QCOMPARE(file.readString("A", "long", kDefault), QString::fromLatin1(longValue));
     QCOMPARE(file.readInteger("A", "digits", -1), -1);

@@ -68,7 +68,7 @@ void tst_TextFile::lines()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
     write(QStringLiteral("E12.dat"), bytes);
-    QCOMPARE(readTextLines(QStringLiteral("E12.dat")), lines);
+    QCOMPARE(readTextLines(QStringLiteral("E12.dat"), SeriesFileLimit), lines);
 }
 
 void tst_TextFile::encodings_data()
@@ -84,14 +84,14 @@ void tst_TextFile::encodings()
 {
     QFETCH(QByteArray, bytes);
     write(QStringLiteral("HELP.dat"), bytes);
-    QCOMPARE(readTextFile(QStringLiteral("HELP.dat")),
+    QCOMPARE(readTextFile(QStringLiteral("HELP.dat"), HelpFileLimit),
              QString::fromUtf8("Připojení přístroje: čtvrtý bajt"));
 }
 
 void tst_TextFile::missingFileNamesItAsPassed()
 {
     try {
-        readTextLines(QStringLiteral("E48.dat"));
+        readTextLines(QStringLiteral("E48.dat"), SeriesFileLimit);
         QFAIL("no error raised");
     } catch (const AppError &error) {
         QCOMPARE(error.text(), QStringLiteral("Cannot open file E48.dat"));
@@ -101,7 +101,7 @@ void tst_TextFile::missingFileNamesItAsPassed()
 void tst_TextFile::directoryCannotBeOpened()
 {
     QVERIFY(QDir().mkdir(QStringLiteral("HELP.dat")));
-    QVERIFY_THROWS_EXCEPTION(AppError, readTextFile(QStringLiteral("HELP.dat")));
+    QVERIFY_THROWS_EXCEPTION(AppError, readTextFile(QStringLiteral("HELP.dat"), HelpFileLimit));
 }
 
 void tst_TextFile::hugeFile()
@@ -111,7 +111,7 @@ void tst_TextFile::hugeFile()
     for (int i = 0; i < 100'000; ++i)
         bytes += line + '\n';
     write(QStringLiteral("E24.dat"), bytes);
-    const QStringList lines = readTextLines(QStringLiteral("E24.dat"));
+    const QStringList lines = readTextLines(QStringLiteral("E24.dat"), SeriesFileLimit);
     QCOMPARE(lines.size(), 100'000);
     QCOMPARE(lines.last(), QString::fromLatin1(line));
 }

@@ -29,7 +29,7 @@ Tnapoved::~Tnapoved() = default;
 
 void Tnapoved::FormCreate()
 {
-    ui->Memo1->setPlainText(readTextFile(HelpFileName));
+    ui->Memo1->setPlainText(readTextFile(HelpFileName, HelpFileLimit));
 }
 
 void Tnapoved::Button1Click()

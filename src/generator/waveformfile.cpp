@@ -1,6 +1,7 @@
 #include "generator/waveformfile.h"
 
-#include <QFile>
+#include "platform/regularfile.h"
+
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -86,9 +87,9 @@ void readWaveform(const QByteArray &text, WaveformTable &table)
 
 bool readWaveformFile(const QString &name, WaveformTable &table)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = readRegularFile(name, WaveformFileLimit);
+    if (!text)
         return false;
-    readWaveform(file.readAll(), table);
+    readWaveform(*text, table);
     return true;
 }

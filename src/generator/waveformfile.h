@@ -15,6 +15,10 @@
 // A file without a single number leaves the table as it was.
 void readWaveform(const QByteArray &text, WaveformTable &table);
 
+// Far more than any real waveform file; a wrong file cannot exhaust the memory.
+inline constexpr qint64 WaveformFileLimit = 16 << 20;
+
 // The same from a file in the working directory; a file that cannot be
-// opened leaves the table as it was. Returns false in that case.
+// opened, is no regular file or is larger than WaveformFileLimit leaves the
+// table as it was. Returns false in that case.
 bool readWaveformFile(const QString &name, WaveformTable &table);

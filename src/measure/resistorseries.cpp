@@ -22,5 +22,5 @@ QStringList loadSeries(int index)
     const QString name = seriesFileName(index);
     if (name.isEmpty())
         return {};
-    return readTextLines(name);
+    return readTextLines(name, SeriesFileLimit);
 }

@@ -25,6 +25,14 @@ public:
     {
         return AppError(QStringLiteral("Unable to write to %1").arg(fullPath));
     }
+    // The file could have been written only by giving it another owner, which
+    // could then lock its real owner out; the usual text says what failed and
+    // the reason follows for the user.
+    static AppError unableToWriteOtherOwner(const QString &fullPath)
+    {
+        return AppError(unableToWrite(fullPath).text()
+                        + QStringLiteral(" (soubor patří jinému uživateli nebo skupině)"));
+    }
 
 private:
     QString m_text;

@@ -1,13 +1,13 @@
 #include "platform/profilefile.h"
 
 #include "platform/apperror.h"
+#include "platform/atomicwrite.h"
 #include "platform/integertext.h"
 #include "platform/profiletext.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -17,10 +17,7 @@ constexpr QFileDevice::Permissions kAnyWrite =
 // Nothing at all when the file is absent or cannot be read.
 std::optional<QByteArray> readBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return readRegularFile(path, ProfileFileLimit);
 }
 
 } // namespace
@@ -65,7 +62,8 @@ void ProfileFile::writeStrings(const QString &section,
         throw AppError::unableToWrite(fullPath());
 
     // A file that exists but cannot be read (a folder of that name, no read
-    // permission) cannot be updated without losing what it holds.
+    // permission, a FIFO, a file over the size limit) cannot be updated
+    // without losing what it holds.
     QByteArray bytes;
     if (QFileInfo::exists(m_path)) {
         const auto existing = readBytes(m_path);
@@ -81,9 +79,15 @@ void ProfileFile::writeStrings(const QString &section,
     if (text.toBytes() == bytes)
         return;
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toBytes()) < 0 || !file.commit())
-        throw AppError::unableToWrite(fullPath());
+    switch (writeFileAtomically(m_path, text.toBytes())) {
+    case WriteOutcome::Written:
+        return;
+    case WriteOutcome::OwnerNotKept:
+        throw AppError::unableToWriteOtherOwner(fullPath());
+    case WriteOutcome::Failed:
+        break;
+    }
+    throw AppError::unableToWrite(fullPath());
 }
 
 QString ProfileFile::fullPath() const

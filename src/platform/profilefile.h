@@ -6,14 +6,20 @@
 #include <QPair>
 #include <QString>
 
+// Settings files are a few lines; a megabyte is far beyond any real one and
+// still quick to read.
+inline constexpr qint64 ProfileFileLimit = 1 << 20;
+
 // A profile (INI) file on disk. Every call reads the file afresh: the file is
 // tiny and read only at start-up, and nothing is cached that another program
 // could have changed meanwhile.
 //
 // Reading never fails: an absent or unreadable file, section or key gives the
-// default. Writing goes through a temporary file in the same folder that then
-// replaces the file, so the file is either fully updated or left as it was; a
-// refused write throws AppError::unableToWrite with the file's full path.
+// default, and so does anything that is no regular file (a FIFO, a device) or
+// is larger than ProfileFileLimit. Writing goes through a temporary file in
+// the same folder that then replaces the file, so the file is either fully
+// updated or left as it was; a refused write throws AppError::unableToWrite
+// with the file's full path.
 class ProfileFile
 {
 public:
@@ -21,7 +27,8 @@ public:
 
     QString path() const;
 
-    // The whole file as it is now; empty when it is absent or unreadable.
+    // The whole file as it is now; empty when it is absent, unreadable, no
+    // regular file or too large.
     // Callers that need several values take them from one reading.
     ProfileText read() const;
 

@@ -1,8 +1,8 @@
 #include "platform/textfile.h"
 
 #include "platform/apperror.h"
+#include "platform/regularfile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -18,22 +18,26 @@ QString decodeText(const QByteArray &bytes)
     return QString::fromLatin1(bytes);
 }
 
-QString readTextFile(const QString &name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError::cannotOpenFile(name);
-    return decodeText(file.readAll());
-}
-
-QStringList readTextLines(const QString &name)
+QStringList splitTextLines(const QString &text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    const QString text = readTextFile(name);
     if (text.isEmpty())
         return {};
     QStringList lines = text.split(lineBreak);
     if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+QString readTextFile(const QString &name, qint64 maxBytes)
+{
+    const std::optional<QByteArray> bytes = readRegularFile(name, maxBytes);
+    if (!bytes)
+        throw AppError::cannotOpenFile(name);
+    return decodeText(*bytes);
+}
+
+QStringList readTextLines(const QString &name, qint64 maxBytes)
+{
+    return splitTextLines(readTextFile(name, maxBytes));
 }
