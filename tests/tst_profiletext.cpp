@@ -79,6 +79,9 @@ void tst_ProfileText::handEditedFiles_data()
     addRow("Ctrl-Z on a line of its own", "[NASTAVENI]\r\nPort=3\r\n\x1A", "TSER", kAbsent, "1000",
            "[NASTAVENI]\r\nPort=3\r\nTSER=1000\r\n\x1A");
 
+    addRow("lone CR line end before an empty line ending in LF", "[NASTAVENI]\rPort=3\n\n[B]\n",
+           "TSER", kAbsent, "1000", "[NASTAVENI]\rPort=3\nTSER=1000\r\n\n[B]\n");
+
     addRow("same value keeps the line as it was written", "[NASTAVENI]\r\nTSER   =   1000  \r\n",
            "TSER", "1000", "1000", "[NASTAVENI]\r\nTSER   =   1000  \r\n");
     addRow("same value keeps its quotes", "[NASTAVENI]\r\nPort=\"3\"", "Port", "3", "3",

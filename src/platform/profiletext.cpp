@@ -160,7 +160,15 @@ void ProfileText::insertLine(qsizetype index, const QString &text)
     // A last line without a line end gets one before anything follows it.
     if (index > 0 && m_lines[index - 1].ending.isEmpty())
         m_lines[index - 1].ending = m_lineEnd;
-    m_lines.insert(index, makeLine(text));
+    Line line = makeLine(text);
+    // A lone CR in front of an empty line that ends in LF would read as one
+    // CR LF, and the empty line would be gone at the next reading.
+    const QByteArray lineFeed = encodeProfileText(QStringLiteral("\n"), m_encoding);
+    if (index < m_lines.size() && m_lines[index].bytes.isEmpty()
+        && m_lines[index].ending.startsWith(lineFeed)
+        && line.ending == encodeProfileText(QStringLiteral("\r"), m_encoding))
+        line.ending += lineFeed;
+    m_lines.insert(index, std::move(line));
 }
 
 void ProfileText::setValue(const QString &section, const QString &key, const QString &value)
