@@ -58,7 +58,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     ui->StatusBar1->setFixedHeight(19);
     ui->PerformanceGraph1->SetGradient(255);
     connectHandlers();
-    setUpRecording();
+    setUpRecordMenus();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
     serial = std::make_unique<TSerial>(configuration.port);

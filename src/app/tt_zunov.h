@@ -14,6 +14,7 @@ namespace Ui {
 class TT_ZUNOV;
 }
 class RecordFile;
+class TGraff;
 class TSerial;
 struct Configuration;
 struct Reading;
@@ -54,6 +55,9 @@ public:
     // holds; a file that cannot be opened is reported and nothing changes.
     bool startRecording(const QString &path);
     bool isRecording() const { return m_recording != nullptr; }
+    // Gives the graph window's graphs the same picture menu as the main
+    // window's graph, once both windows exist.
+    void attachGraphWindow(TGraff &graphs);
 
 signals:
     // The window was closed: the program ends.
@@ -100,10 +104,12 @@ private:
     void runHandshakeStep(int step, Timer *own, Timer *next);
     void finishHandshake(bool linkUp);
 
-    // Recording
-    void setUpRecording();
+    // Recording and pictures
+    void setUpRecordMenus();
     void SpustitZaznam1Click();
     void ZastavitZaznam1Click();
+    void UlozitGrafProudu1Click();
+    void UlozitGrafy1Click();
     void stopRecording();
     void showRecordingState();
     void recordReply(const std::vector<Reading> &readings, const Frame &reply);

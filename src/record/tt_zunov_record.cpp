@@ -1,10 +1,14 @@
-// The main window's recording: the "Záznam" menu and the measurements kept
-// in a CSV file as they come.
+// The main window's recording and pictures: the "Záznam" menu, the
+// measurements kept in a CSV file as they come, and the history graphs saved
+// or copied as pictures.
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
+#include "measure/tgraff.h"
+#include "measure/tperformancegraph.h"
 #include "platform/filedialog.h"
 #include "platform/messages.h"
 #include "record/csvrows.h"
+#include "record/graphpictures.h"
 #include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
@@ -19,13 +23,26 @@ const QString StoppedText =
     QStringLiteral("Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.");
 
 const QString RecordingName = QStringLiteral("zunov");
+const QString CurrentGraphName = QStringLiteral("zunov-proud");
+const QString VoltageGraphsName = QStringLiteral("zunov-u1-u2");
 
 } // namespace
 
-void TT_ZUNOV::setUpRecording()
+void TT_ZUNOV::setUpRecordMenus()
 {
     connect(ui->SpustitZaznam1, &QAction::triggered, this, &TT_ZUNOV::SpustitZaznam1Click);
     connect(ui->ZastavitZaznam1, &QAction::triggered, this, &TT_ZUNOV::ZastavitZaznam1Click);
+    connect(ui->UlozitGrafProudu1, &QAction::triggered, this, &TT_ZUNOV::UlozitGrafProudu1Click);
+    connect(ui->UlozitGrafy1, &QAction::triggered, this, &TT_ZUNOV::UlozitGrafy1Click);
+    offerPictureMenu(ui->PerformanceGraph1, ui->UlozitGrafProudu1,
+                     [graph = ui->PerformanceGraph1] { return graph->picture(); });
+}
+
+void TT_ZUNOV::attachGraphWindow(TGraff &graphs)
+{
+    for (TPerformanceGraph *graph : {graphs.PerformanceGraph1(), graphs.PerformanceGraph2()})
+        offerPictureMenu(graph, ui->UlozitGrafy1,
+                         [&graphs] { return voltageGraphsPicture(graphs); });
 }
 
 bool TT_ZUNOV::startRecording(const QString &path)
@@ -81,4 +98,17 @@ void TT_ZUNOV::SpustitZaznam1Click()
 void TT_ZUNOV::ZastavitZaznam1Click()
 {
     stopRecording();
+}
+
+void TT_ZUNOV::UlozitGrafProudu1Click()
+{
+    savePicture(ui->PerformanceGraph1->picture(), dialogCaption(ui->UlozitGrafProudu1),
+                CurrentGraphName);
+}
+
+void TT_ZUNOV::UlozitGrafy1Click()
+{
+    if (Graff)
+        savePicture(voltageGraphsPicture(*Graff), dialogCaption(ui->UlozitGrafy1),
+                    VoltageGraphsName);
 }
