@@ -31,7 +31,9 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_graph(create(Graff))
     , m_connect(create(Pripoj))
     , m_settings(create(Nast, &m_main->state.restartRequested, configuration))
-{}
+{
+    m_main->attachGraphWindow(*m_graph);
+}
 
 AppWindows::~AppWindows()
 {

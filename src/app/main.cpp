@@ -3,6 +3,7 @@
 #include "app/tt_zunov.h"
 #include "platform/application.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdlib>
 
@@ -56,9 +57,14 @@ int main(int argc, char *argv[])
         err << "zunov: " << options.error << "\nNápověda: zunov --help\n";
         return 2;
     }
+    // Named from where the program was started, whatever folder it works in.
+    const QString logFile =
+        options.logFile.isEmpty() ? QString() : QFileInfo(options.logFile).absoluteFilePath();
 
     AppWindows windows;
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();
+    if (!logFile.isEmpty())
+        windows.mainWindow()->startRecording(logFile);
     return app.exec();
 }

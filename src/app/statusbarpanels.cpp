@@ -14,19 +14,36 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
         label->setMinimumWidth(panels[i].width);
         bar->addWidget(label, i == panels.size() - 1 ? 1 : 0);
         m_labels.append(label);
+        m_texts.append(panels[i].text);
+        m_markers.append(QString());
     }
 }
 
 void StatusBarPanels::setText(int index, const QString &text)
 {
-    QLabel *label = m_labels.at(index);
-    label->setText(text);
-    // Handlers that talk to the instrument block the window while they wait;
-    // the panel shows what is going on before they do.
-    label->repaint();
+    m_texts[index] = text;
+    refresh(index);
 }
 
 QString StatusBarPanels::text(int index) const
 {
-    return m_labels.at(index)->text();
+    return m_texts.at(index);
+}
+
+void StatusBarPanels::setMarker(int index, const QString &marker)
+{
+    m_markers[index] = marker;
+    refresh(index);
+}
+
+void StatusBarPanels::refresh(int index)
+{
+    const QString &text = m_texts.at(index);
+    const QString &marker = m_markers.at(index);
+    QLabel *label = m_labels.at(index);
+    label->setText(marker.isEmpty() || text.isEmpty() ? text + marker
+                                                      : text + QLatin1Char(' ') + marker);
+    // Handlers that talk to the instrument block the window while they wait;
+    // the panel shows what is going on before they do.
+    label->repaint();
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QStatusBar;
@@ -22,6 +23,14 @@ public:
     void setText(int index, const QString &text);
     QString text(int index) const;
 
+    // A marker stays after the panel's text, whatever the text is set to,
+    // until it is set empty again.
+    void setMarker(int index, const QString &marker);
+
 private:
+    void refresh(int index);
+
     QList<QLabel *> m_labels;
+    QStringList m_texts;
+    QStringList m_markers;
 };

@@ -8,6 +8,7 @@
 #include "link/tserial.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
+#include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
 TT_ZUNOV *T_ZUNOV = nullptr;
@@ -57,6 +58,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     ui->StatusBar1->setFixedHeight(19);
     ui->PerformanceGraph1->SetGradient(255);
     connectHandlers();
+    setUpRecordMenus();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
     serial = std::make_unique<TSerial>(configuration.port);

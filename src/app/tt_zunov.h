@@ -3,16 +3,21 @@
 #include "app/programstate.h"
 #include "app/statusbarpanels.h"
 #include "generator/waveformtable.h"
+#include "link/frame.h"
 #include "platform/timer.h"
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class TT_ZUNOV;
 }
+class RecordFile;
+class TGraff;
 class TSerial;
 struct Configuration;
+struct Reading;
 struct ReplyDisplay;
 struct Waveform;
 
@@ -45,6 +50,14 @@ public:
 
     // Draws the generator preview from the current waveform table.
     void NakresliUkazku();
+
+    // Records every whole reply to the file from now on, adding to what it
+    // holds; a file that cannot be opened is reported and nothing changes.
+    bool startRecording(const QString &path);
+    bool isRecording() const { return m_recording != nullptr; }
+    // Gives the graph window's graphs the same picture menu as the main
+    // window's graph, once both windows exist.
+    void attachGraphWindow(TGraff &graphs);
 
 signals:
     // The window was closed: the program ends.
@@ -91,9 +104,20 @@ private:
     void runHandshakeStep(int step, Timer *own, Timer *next);
     void finishHandshake(bool linkUp);
 
+    // Recording and pictures
+    void setUpRecordMenus();
+    void SpustitZaznam1Click();
+    void ZastavitZaznam1Click();
+    void UlozitGrafProudu1Click();
+    void UlozitGrafy1Click();
+    void stopRecording();
+    void showRecordingState();
+    void recordReply(const std::vector<Reading> &readings, const Frame &reply);
+
     std::unique_ptr<Ui::TT_ZUNOV> ui;
     std::unique_ptr<TSerial> serial;
     std::unique_ptr<StatusBarPanels> m_panels;
+    std::unique_ptr<RecordFile> m_recording;
 };
 
 // The single main window while the program runs (null otherwise).

@@ -27,11 +27,36 @@ constexpr QStringView WholePattern = u"000";
 constexpr QStringView FrequencyPattern = u"00.000.000";
 constexpr QStringView CurrentPattern = u"0.00";
 
-// The range code says how many zeros and which unit follow the three digits.
-constexpr uint8_t FirstRangeCode = 200;
-constexpr std::array<QStringView, 6> RangeSuffixes{
-    u" ohm", u"0 ohm", u"00 ohm", u" kohm", u"0 kohm", u" Mohm",
+// Names and base units, in the order of Quantity.
+struct NameAndUnit
+{
+    QStringView name;
+    QStringView unit;
 };
+constexpr std::array<NameAndUnit, 5> QuantityNames{{
+    {u"U1", u"V"},
+    {u"U2", u"V"},
+    {u"R", u"Ohm"},
+    {u"f", u"Hz"},
+    {u"I", u"A"},
+}};
+
+// The range code says how many zeros and which unit follow the three digits,
+// and so what the digits are worth.
+struct ResistanceRange
+{
+    QStringView suffix;
+    double ohmsPerDigit;
+};
+constexpr uint8_t FirstRangeCode = 200;
+constexpr std::array<ResistanceRange, 6> ResistanceRanges{{
+    {u" ohm", 1},
+    {u"0 ohm", 10},
+    {u"00 ohm", 100},
+    {u" kohm", 1e3},
+    {u"0 kohm", 1e4},
+    {u" Mohm", 1e6},
+}};
 
 QString format(QStringView pattern, double value)
 {
@@ -39,26 +64,44 @@ QString format(QStringView pattern, double value)
 }
 
 // A byte tagged for tenths of a volt, or one of whole volts.
-QString voltageText(bool tenths, uint8_t value)
+Reading voltage(Quantity quantity, bool tenths, uint8_t byte)
 {
-    return tenths ? format(TenthsPattern, value / 10.0).append(VoltsUnit)
-                  : format(WholePattern, value).append(VoltsUnit);
+    const double volts = tenths ? byte / 10.0 : byte;
+    return {quantity, volts,
+            format(tenths ? TenthsPattern : WholePattern, volts).append(VoltsUnit)};
 }
 
-std::optional<QString> rangeSuffix(uint8_t code)
+std::optional<ResistanceRange> resistanceRange(uint8_t code)
 {
-    if (code < FirstRangeCode || code - FirstRangeCode >= int(RangeSuffixes.size()))
+    if (code < FirstRangeCode || code - FirstRangeCode >= int(ResistanceRanges.size()))
         return std::nullopt;
-    return RangeSuffixes[code - FirstRangeCode].toString();
+    return ResistanceRanges[code - FirstRangeCode];
 }
 
 // The instrument sends the frequency as three bytes, most significant first.
-int frequency(const Frame &reply)
+Reading frequency(const Frame &reply)
 {
-    return 65536 * reply[1] + 256 * reply[2] + reply[3];
+    const double hertz = 65536 * reply[1] + 256 * reply[2] + reply[3];
+    return {Quantity::Frequency, hertz, format(FrequencyPattern, hertz).append(HertzUnit)};
+}
+
+Reading current(uint8_t hundredths)
+{
+    const double amperes = hundredths / 100.0;
+    return {Quantity::Current, amperes, format(CurrentPattern, amperes).append(AmpsUnit)};
 }
 
 } // namespace
+
+QStringView quantityName(Quantity quantity)
+{
+    return QuantityNames.at(size_t(quantity)).name;
+}
+
+QStringView unitName(Quantity quantity)
+{
+    return QuantityNames.at(size_t(quantity)).unit;
+}
 
 ReplyDisplay interpretReply(const Frame &reply)
 {
@@ -67,28 +110,38 @@ ReplyDisplay interpretReply(const Frame &reply)
         display.actionText = action.toString();
         display.recognised = true;
     };
+    // The labels show the text of the very reading that is kept.
+    auto keep = [&display](Reading reading) {
+        display.readings.push_back(std::move(reading));
+        return display.readings.back().text;
+    };
 
     if (reply[0] == Tag::U1Tenths || reply[0] == Tag::U1Volts) {
-        display.u1Text = voltageText(reply[0] == Tag::U1Tenths, reply[2]);
+        display.u1Text = keep(voltage(Quantity::U1, reply[0] == Tag::U1Tenths, reply[2]));
         display.u1Point = reply[2];
         found(ActionText::Voltages);
     }
     if (reply[1] == Tag::U2Tenths || reply[1] == Tag::U2Volts) {
-        display.u2Text = voltageText(reply[1] == Tag::U2Tenths, reply[3]);
+        display.u2Text = keep(voltage(Quantity::U2, reply[1] == Tag::U2Tenths, reply[3]));
         display.u2Point = reply[3];
         found(ActionText::Voltages);
     }
     if (reply[0] == Tag::Resistance) {
-        display.resistanceSuffix = rangeSuffix(reply[1]);
-        display.resistanceDigits = format(WholePattern, reply[3]);
+        const QString digits = format(WholePattern, reply[3]);
+        display.resistanceDigits = digits;
+        if (const auto range = resistanceRange(reply[1])) {
+            display.resistanceSuffix = range->suffix.toString();
+            keep({Quantity::Resistance, reply[3] * range->ohmsPerDigit,
+                  QString(digits).append(range->suffix)});
+        }
         found(ActionText::Resistance);
     }
     if (reply[0] == Tag::Frequency) {
-        display.frequencyText = format(FrequencyPattern, frequency(reply)).append(HertzUnit);
+        display.frequencyText = keep(frequency(reply));
         found(ActionText::Frequency);
     }
     if (reply[0] == Tag::Current) {
-        display.currentText = format(CurrentPattern, reply[3] / 100.0).append(AmpsUnit);
+        display.currentText = keep(current(reply[3]));
         display.currentPoint = reply[3];
         found(ActionText::Current);
     }

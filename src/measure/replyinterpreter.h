@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 #include <optional>
+#include <vector>
 
 // What the status bar's action panel says after a poll.
 namespace ActionText {
@@ -14,6 +15,24 @@ inline constexpr QStringView Resistance = u"Příjem R";
 inline constexpr QStringView Frequency = u"Příjem frekvence";
 inline constexpr QStringView Current = u"Příjem proudu";
 } // namespace ActionText
+
+// The quantities the instrument reports.
+enum class Quantity : uint8_t { U1, U2, Resistance, Frequency, Current };
+
+// How a quantity is named where it leaves the program as plain data (a
+// recording, a script's output): "U1", "U2", "R", "f", "I", and its base unit:
+// "V", "Ohm", "Hz", "A".
+QStringView quantityName(Quantity quantity);
+QStringView unitName(Quantity quantity);
+
+// One quantity of a reply as everyone takes it: the labels show its text, the
+// recording writes its value. The value is never read back from the text.
+struct Reading
+{
+    Quantity quantity;
+    double value; // in the base unit
+    QString text; // as the main window shows it (resistance: digits and suffix)
+};
 
 // What one reply to a poll changes on screen. Every unset field leaves its
 // control as it was. The graph points are the raw reply bytes, whatever the
@@ -34,9 +53,14 @@ struct ReplyDisplay
     QString actionText = ActionText::Receiving.toString();
     // Some kind of data was found: the link panel says "ONLINE".
     bool recognised = false;
+    // What the reply carries, in the order U1, U2, R, f, I. A resistance whose
+    // range code is unknown has no reading: its digits are shown beside the
+    // suffix left from before, but without a range they make no value.
+    std::vector<Reading> readings;
 };
 
-// Reads the instrument's tagged reply. Each tag is looked at on its own, so
-// one reply may carry several kinds of data (U1 and U2, or U2 beside a
-// resistance). Any bytes give a defined result.
+// Reads the instrument's tagged reply; this is the one place that knows what
+// the bytes mean. Each tag is looked at on its own, so one reply may carry
+// several kinds of data (U1 and U2, or U2 beside a resistance). The reply is
+// all it needs; any bytes give a defined result.
 ReplyDisplay interpretReply(const Frame &reply);

@@ -63,6 +63,7 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
         feed(Graff->PerformanceGraph2(), *reply.u2Point);
     if (reply.currentPoint)
         feed(ui->PerformanceGraph1, *reply.currentPoint);
+    recordReply(reply.readings, state.rx);
 }
 
 void TT_ZUNOV::CheckBox1Click(bool checked)

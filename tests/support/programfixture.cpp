@@ -27,11 +27,13 @@ ProgramFixture::ProgramFixture(const Options &options)
         QFile::link(QStringLiteral("absent-device"), QDir(m_dir.path()).filePath("COM1"));
     }
     m_messages = std::make_unique<RecordingMessageSink>();
+    m_fileDialog = std::make_unique<ScriptedFileDialog>();
 }
 
 ProgramFixture::~ProgramFixture()
 {
     m_windows.reset();
+    m_fileDialog.reset();
     m_messages.reset();
     if (m_instrument)
         m_instrument->stop();

@@ -4,6 +4,7 @@
 #include "app/tt_zunov.h"
 #include "emulator.h"
 #include "support/recordingmessagesink.h"
+#include "support/scriptedfiledialog.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -12,7 +13,8 @@
 
 // A whole program in a fresh working directory of its own: the settings file
 // and help text it is given, optionally the emulated instrument linked as
-// COM1 there, message boxes recorded instead of shown, and all windows.
+// COM1 there, message boxes recorded instead of shown, file dialogs answered
+// by the test, and all windows.
 class ProgramFixture
 {
 public:
@@ -38,6 +40,7 @@ public:
     TT_ZUNOV *window() const { return m_windows->mainWindow(); }
     zunovsim::Emulator &instrument() { return *m_instrument; }
     RecordingMessageSink &messages() { return *m_messages; }
+    ScriptedFileDialog &fileDialog() { return *m_fileDialog; }
     QString path() const { return m_dir.path(); }
 
     // A control of the main window, or of another window, by its name.
@@ -54,6 +57,7 @@ private:
     QString m_savedDir;
     std::unique_ptr<zunovsim::Emulator> m_instrument;
     std::unique_ptr<RecordingMessageSink> m_messages;
+    std::unique_ptr<ScriptedFileDialog> m_fileDialog;
     std::unique_ptr<AppWindows> m_windows;
 };
 

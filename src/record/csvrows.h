@@ -1,0 +1,20 @@
+#pragma once
+
+#include "link/frame.h"
+#include "measure/replyinterpreter.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <vector>
+
+// The rows a recording keeps: CSV as RFC 4180 has it (a field is quoted when
+// it holds a comma, a quote or a line end; every row ends with CR LF), in
+// UTF-8. One row per reading of a whole reply, with the columns
+//   time      ISO 8601 local time with milliseconds and offset
+//   quantity  U1, U2, R, f or I
+//   value     a plain number with a decimal point, in the base unit
+//   unit      V, Ohm, Hz or A
+//   display   the text as the label shows it (with the locale's separator)
+//   raw       the four reply bytes in decimal, separated by spaces
+QByteArray csvHeader();
+QByteArray csvRows(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time);

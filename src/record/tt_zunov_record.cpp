@@ -1,0 +1,114 @@
+// The main window's recording and pictures: the "Záznam" menu, the
+// measurements kept in a CSV file as they come, and the history graphs saved
+// or copied as pictures.
+#include "app/statuspanel.h"
+#include "app/tt_zunov.h"
+#include "measure/tgraff.h"
+#include "measure/tperformancegraph.h"
+#include "platform/filedialog.h"
+#include "platform/messages.h"
+#include "record/csvrows.h"
+#include "record/graphpictures.h"
+#include "record/recordfile.h"
+#include "ui_tt_zunov.h"
+
+#include <QDateTime>
+
+namespace {
+
+const QString RecordingMarker = QStringLiteral("● ZÁZNAM");
+const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
+const QString CannotStartText = QStringLiteral("Záznam nelze spustit: soubor %1 nelze otevřít.");
+const QString StoppedText =
+    QStringLiteral("Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.");
+
+const QString RecordingName = QStringLiteral("zunov");
+const QString CurrentGraphName = QStringLiteral("zunov-proud");
+const QString VoltageGraphsName = QStringLiteral("zunov-u1-u2");
+
+} // namespace
+
+void TT_ZUNOV::setUpRecordMenus()
+{
+    connect(ui->SpustitZaznam1, &QAction::triggered, this, &TT_ZUNOV::SpustitZaznam1Click);
+    connect(ui->ZastavitZaznam1, &QAction::triggered, this, &TT_ZUNOV::ZastavitZaznam1Click);
+    connect(ui->UlozitGrafProudu1, &QAction::triggered, this, &TT_ZUNOV::UlozitGrafProudu1Click);
+    connect(ui->UlozitGrafy1, &QAction::triggered, this, &TT_ZUNOV::UlozitGrafy1Click);
+    offerPictureMenu(ui->PerformanceGraph1, ui->UlozitGrafProudu1,
+                     [graph = ui->PerformanceGraph1] { return graph->picture(); });
+}
+
+void TT_ZUNOV::attachGraphWindow(TGraff &graphs)
+{
+    for (TPerformanceGraph *graph : {graphs.PerformanceGraph1(), graphs.PerformanceGraph2()})
+        offerPictureMenu(graph, ui->UlozitGrafy1,
+                         [&graphs] { return voltageGraphsPicture(graphs); });
+}
+
+bool TT_ZUNOV::startRecording(const QString &path)
+{
+    auto file = std::make_unique<RecordFile>(path);
+    if (!file->isOpen()) {
+        showError(CannotStartText.arg(path));
+        return false;
+    }
+    m_recording = std::move(file);
+    showRecordingState();
+    return true;
+}
+
+void TT_ZUNOV::stopRecording()
+{
+    m_recording.reset();
+    showRecordingState();
+}
+
+void TT_ZUNOV::showRecordingState()
+{
+    const bool on = isRecording();
+    ui->SpustitZaznam1->setEnabled(!on);
+    ui->ZastavitZaznam1->setEnabled(on);
+    m_panels->setMarker(StatusPanel::Device, on ? RecordingMarker : QString());
+}
+
+void TT_ZUNOV::recordReply(const std::vector<Reading> &readings, const Frame &reply)
+{
+    if (!m_recording || readings.empty())
+        return;
+    if (m_recording->append(csvRows(readings, reply, QDateTime::currentDateTime())))
+        return;
+    // Stopped before the message: polls go on while the message is open, and
+    // must not try the file again.
+    const QString path = m_recording->path();
+    stopRecording();
+    showError(StoppedText.arg(path));
+}
+
+void TT_ZUNOV::SpustitZaznam1Click()
+{
+    // A recording continues a file that exists, so the dialog does not
+    // offer to replace it.
+    const QString path =
+        askSaveFileName({dialogCaption(ui->SpustitZaznam1),
+                         suggestedPath(RecordingName, QStringLiteral("csv")), CsvFilter, false});
+    if (!path.isEmpty())
+        startRecording(path);
+}
+
+void TT_ZUNOV::ZastavitZaznam1Click()
+{
+    stopRecording();
+}
+
+void TT_ZUNOV::UlozitGrafProudu1Click()
+{
+    savePicture(ui->PerformanceGraph1->picture(), dialogCaption(ui->UlozitGrafProudu1),
+                CurrentGraphName);
+}
+
+void TT_ZUNOV::UlozitGrafy1Click()
+{
+    if (Graff)
+        savePicture(voltageGraphsPicture(*Graff), dialogCaption(ui->UlozitGrafy1),
+                    VoltageGraphsName);
+}

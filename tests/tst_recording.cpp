@@ -1,0 +1,261 @@
+#include "app/statusbarpanels.h"
+#include "app/tt_zunov.h"
+#include "support/programfixture.h"
+
+#include <QAction>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLabel>
+#include <QProcess>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+
+using Rows = QList<QStringList>;
+
+const QString Marker = QStringLiteral("● ZÁZNAM");
+
+// The file as Python's csv module reads it, standing in for every program a
+// recording is opened in.
+Rows readAsCsv(const QString &path)
+{
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f))))"),
+                  path});
+    if (!python.waitForFinished() || python.exitCode() != 0)
+        qFatal("python3 cannot read %s", qPrintable(path));
+    Rows rows;
+    for (const QJsonValue &row : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+        rows << row.toVariant().toStringList();
+    return rows;
+}
+
+QString marker(ProgramFixture &program)
+{
+    return program.control<QLabel>("Panel2")->text();
+}
+
+} // namespace
+
+// The measurements kept in a CSV file, through the emulated instrument.
+class tst_Recording : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyReplyKind_data();
+    void everyReplyKind();
+    void startAndStopFromTheMenu();
+    void appendsToAFile_data();
+    void appendsToAFile();
+    void failedWriteStopsOnlyTheRecording_data();
+    void failedWriteStopsOnlyTheRecording();
+    void incompleteReplyWritesNothing();
+    void markerOutlivesPanelTexts();
+
+private:
+    static void poll(ProgramFixture &program, const QByteArray &reply)
+    {
+        program.instrument().queueReplies(
+            {{uint8_t(reply[0]), uint8_t(reply[1]), uint8_t(reply[2]), uint8_t(reply[3])}});
+        emit program.window()->Timer2->timeout();
+    }
+};
+
+void tst_Recording::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+        QSKIP(
+            "python3 reads the recordings here as a spreadsheet would; scripts/setup installs it");
+}
+
+void tst_Recording::everyReplyKind_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<Rows>("expected"); // all but the time; display with a point
+
+    QTest::newRow("U1 and U2 in tenths give two rows")
+        << QByteArray("ca\x7b\x2d")
+        << Rows{{"U1", "12.3", "V", "12.3 V", "99 97 123 45"},
+                {"U2", "4.5", "V", "04.5 V", "99 97 123 45"}};
+    QTest::newRow("U1 and U2 in volts") << QByteArray("b`\x07\xc8")
+                                        << Rows{{"U1", "7", "V", "007 V", "98 96 7 200"},
+                                                {"U2", "200", "V", "200 V", "98 96 7 200"}};
+    QTest::newRow("resistance in megaohms")
+        << QByteArray("f\xcd\0\xfa", 4)
+        << Rows{{"R", "250000000", "Ohm", "250 Mohm", "102 205 0 250"}};
+    QTest::newRow("frequency") << QByteArray("e\x01\x02\x03")
+                               << Rows{{"f", "66051", "Hz", "66051.000000Hz", "101 1 2 3"}};
+    QTest::newRow("current") << QByteArray("g\0\0\x96", 4)
+                             << Rows{{"I", "1.5", "A", "1.50A", "103 0 0 150"}};
+    QTest::newRow("resistance of unknown range") << QByteArray("f\xc7\0\x2f", 4) << Rows{};
+}
+
+void tst_Recording::everyReplyKind()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(Rows, expected);
+
+    ProgramFixture program;
+    program.start();
+    const QString path = program.path() + QStringLiteral("/r.csv");
+    QVERIFY(program.window()->startRecording(path));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    poll(program, reply);
+
+    Rows rows = readAsCsv(path);
+    if (!expected.isEmpty()) {
+        QCOMPARE(rows.takeFirst(), QString("time,quantity,value,unit,display,raw").split(','));
+        const QRegularExpression isoTime(
+            QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}[+-]\d\d:\d\d$)"));
+        for (QStringList &row : rows) {
+            const QString time = row.takeFirst();
+            QVERIFY2(isoTime.match(time).hasMatch(), qPrintable(time));
+            QVERIFY(QDateTime::fromString(time, Qt::ISODateWithMs) >= before);
+        }
+        for (QStringList &row : expected)
+            row[3].replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+    }
+    QCOMPARE(rows, expected);
+}
+
+void tst_Recording::startAndStopFromTheMenu()
+{
+    ProgramFixture program;
+    program.start();
+    auto *start = program.control<QAction>("SpustitZaznam1");
+    auto *stop = program.control<QAction>("ZastavitZaznam1");
+    const QString path = program.path() + QStringLiteral("/menu.csv");
+
+    start->trigger(); // the dialog is cancelled
+    QVERIFY(!program.window()->isRecording());
+
+    program.fileDialog().setAnswer(path);
+    start->trigger();
+    QVERIFY(program.window()->isRecording());
+    QVERIFY(!program.fileDialog().questions().last().confirmOverwrite);
+    QVERIFY(!start->isEnabled() && stop->isEnabled());
+    // The rewrites of the action panel leave the marker alone.
+    poll(program, QByteArray("g\0\0\x96", 4));
+    emit program.window()->Timer3->timeout();
+    QVERIFY(marker(program).endsWith(Marker));
+
+    stop->trigger();
+    QVERIFY(start->isEnabled() && !stop->isEnabled());
+    QVERIFY(!marker(program).contains(Marker));
+    poll(program, QByteArray("g\0\0\x97", 4));
+    QCOMPARE(readAsCsv(path).size(), 2);
+}
+
+void tst_Recording::appendsToAFile_data()
+{
+    QTest::addColumn<QByteArray>("before"); // empty: no file yet
+    QTest::addColumn<QByteArray>("joint");  // between what was there and the new row
+
+    const QByteArray header("time,quantity,value,unit,display,raw\r\n");
+    const QByteArray row("2024-05-17T14:30:05.007+02:00,U1,7,V,007 V,98 0 7 0");
+    QTest::newRow("no file yet") << QByteArray() << header;
+    QTest::newRow("an earlier recording") << header + row + "\r\n" << QByteArray();
+    QTest::newRow("a recording cut off in its last row")
+        << header + row.left(40) << QByteArray("\r\n");
+}
+
+// As `zunov --log FILE` starts it.
+void tst_Recording::appendsToAFile()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, joint);
+
+    ProgramFixture program;
+    if (!before.isEmpty())
+        program.writeFile(QStringLiteral("log.csv"), before);
+    program.start();
+    const QString path = program.path() + QStringLiteral("/log.csv");
+    QVERIFY(program.window()->startRecording(path));
+    poll(program, QByteArray("b\0\x07\0", 4));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    QVERIFY2(after.startsWith(before + joint), after.constData());
+    const QByteArray added = after.mid(before.size() + joint.size());
+    QVERIFY2(added.endsWith(",U1,7,V,007 V,98 0 7 0\r\n") && added.count('\n') == 1,
+             added.constData());
+}
+
+void tst_Recording::failedWriteStopsOnlyTheRecording_data()
+{
+    QTest::addColumn<QString>("path"); // empty: a file in the working folder, removed
+    QTest::addColumn<int>("messagesAtStart");
+
+    QTest::newRow("disk full") << QStringLiteral("/dev/full") << 0;
+    QTest::newRow("file removed") << QString() << 0;
+    QTest::newRow("folder missing") << QStringLiteral("/nonexistent/r.csv") << 1;
+}
+
+void tst_Recording::failedWriteStopsOnlyTheRecording()
+{
+    QFETCH(QString, path);
+    QFETCH(int, messagesAtStart);
+
+    ProgramFixture program;
+    program.start();
+    const bool removeFile = path.isEmpty();
+    if (removeFile)
+        path = program.path() + QStringLiteral("/gone.csv");
+    QCOMPARE(program.window()->startRecording(path), messagesAtStart == 0);
+    QCOMPARE(program.messages().texts().size(), messagesAtStart);
+    poll(program, QByteArray("b\0\x07\0", 4));
+    if (removeFile) {
+        QVERIFY(program.messages().texts().isEmpty() && QFile::remove(path));
+        poll(program, QByteArray("b\0\x08\0", 4));
+    }
+
+    // One error names the file; measuring goes on, and the file is left alone.
+    QCOMPARE(program.messages().messages().size(), 1);
+    QCOMPARE(program.messages().messages().first().first, MessageKind::Error);
+    QVERIFY2(program.messages().texts().first().contains(path),
+             qPrintable(program.messages().texts().first()));
+    QVERIFY(!program.window()->isRecording());
+    QVERIFY(!marker(program).contains(Marker));
+    poll(program, QByteArray("b\0\x09\0", 4));
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("009 V"));
+    QCOMPARE(program.messages().messages().size(), 1);
+    QVERIFY(!removeFile || !QFile::exists(path));
+}
+
+void tst_Recording::incompleteReplyWritesNothing()
+{
+    ProgramFixture program;
+    program.start();
+    const QString path = program.path() + QStringLiteral("/r.csv");
+    QVERIFY(program.window()->startRecording(path));
+    program.instrument().setFaults({.silence = true});
+    emit program.window()->Timer2->timeout();
+    QCOMPARE(QFileInfo(path).size(), 0);
+    QVERIFY(program.window()->isRecording());
+}
+
+// Other parts of the program write the device panel; the marker stays after
+// whatever they write.
+void tst_Recording::markerOutlivesPanelTexts()
+{
+    QStatusBar bar;
+    StatusBarPanels panels(&bar, {{"a", 10}, {"b", 10}, {QString(), 10}});
+    auto *label = bar.findChild<QLabel *>(QStringLiteral("Panel2"));
+    panels.setMarker(2, Marker);
+    panels.setText(2, QStringLiteral("COM1"));
+    QCOMPARE(label->text(), QStringLiteral("COM1 ") + Marker);
+    QCOMPARE(panels.text(2), QStringLiteral("COM1"));
+    panels.setMarker(2, QString());
+    QCOMPARE(label->text(), QStringLiteral("COM1"));
+}
+
+QTEST_MAIN(tst_Recording)
+#include "tst_recording.moc"
