@@ -28,7 +28,56 @@ double shownNumber(const std::optional<QString> &text, QStringView unit)
 
 bool near(double a, double b)
 {
-    return std::fabs(a - b) < 1e-6;
+    return std::fabs(a - b) < 1e-6 * std::max(1.0, std::fabs(b));
+}
+
+// Ohms per unit of the three digits, by the suffix shown beside them.
+double ohmsPerDigit(const QString &suffix)
+{
+    const std::pair<QStringView, double> factors[] = {
+        {u" ohm", 1},    {u"0 ohm", 10},   {u"00 ohm", 100},
+        {u" kohm", 1e3}, {u"0 kohm", 1e4}, {u" Mohm", 1e6},
+    };
+    for (const auto &[text, factor] : factors) {
+        if (suffix == text)
+            return factor;
+    }
+    return NAN;
+}
+
+// The readings are the labels as plain data: one per label that changed, in
+// the order U1, U2, R, f, I, with the label's text and the number it shows in
+// the base unit. A resistance without a known range has no reading.
+void checkReadings(const ReplyDisplay &display)
+{
+    struct Expected
+    {
+        Quantity quantity;
+        QString text;
+        double value;
+    };
+    std::vector<Expected> expected;
+    if (display.u1Text)
+        expected.push_back({Quantity::U1, *display.u1Text, shownNumber(display.u1Text, u" V")});
+    if (display.u2Text)
+        expected.push_back({Quantity::U2, *display.u2Text, shownNumber(display.u2Text, u" V")});
+    if (display.resistanceDigits && display.resistanceSuffix)
+        expected.push_back(
+            {Quantity::Resistance, *display.resistanceDigits + *display.resistanceSuffix,
+             shownNumber(display.resistanceDigits, u"") * ohmsPerDigit(*display.resistanceSuffix)});
+    if (display.frequencyText)
+        expected.push_back({Quantity::Frequency, *display.frequencyText,
+                            shownNumber(display.frequencyText, u"Hz")});
+    if (display.currentText)
+        expected.push_back(
+            {Quantity::Current, *display.currentText, shownNumber(display.currentText, u"A")});
+
+    FUZZ_CHECK(display.readings.size() == expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        FUZZ_CHECK(display.readings[i].quantity == expected[i].quantity);
+        FUZZ_CHECK(display.readings[i].text == expected[i].text);
+        FUZZ_CHECK(near(display.readings[i].value, expected[i].value));
+    }
 }
 
 } // namespace
@@ -77,5 +126,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (display.resistanceSuffix)
         FUZZ_CHECK(display.resistanceSuffix->endsWith(u"ohm"));
+    checkReadings(display);
     return 0;
 }
