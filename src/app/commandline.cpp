@@ -86,6 +86,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.logFile = parser.value(QStringLiteral("log"));
     if (line.userWorkdir && parser.isSet(QStringLiteral("workdir")))
         line.error = QStringLiteral("Volby --workdir a --user-workdir nelze použít spolu.");
+    else if (parser.isSet(QStringLiteral("workdir")) && line.workdir.isEmpty())
+        line.error = QStringLiteral("Volba --workdir potřebuje složku.");
     return line;
 }
 
