@@ -5,10 +5,6 @@
 // The installed program, as `cmake --install` lays it out under a prefix:
 // the tree, the validators' verdict on the desktop entry and the metadata,
 // the terminal options without a display, and the three ways to start.
-//
-// Each started program finds a COM1 link to nothing in its working folder:
-// the shipped settings name COM1, and without the link it would open the
-// machine's first serial port, which may be a console or an instrument.
 class tst_Install : public QObject
 {
     Q_OBJECT
@@ -29,7 +25,6 @@ private slots:
 private:
     QString installed(const QString &path) const { return m_prefix.filePath(path); }
     QString zunov() const { return installed(QStringLiteral("bin/zunov")); }
-    static void keepOffSerialPorts(const QString &folder);
     ProgramRun start(const QStringList &arguments, const QString &home,
                      const QString &workingDirectory) const;
 
@@ -144,26 +139,18 @@ void tst_Install::withoutDisplay()
     }
 }
 
-void tst_Install::keepOffSerialPorts(const QString &folder)
-{
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(QFile::link(QStringLiteral("absent-device"), folder + QStringLiteral("/COM1")));
-}
-
 ProgramRun tst_Install::start(const QStringList &arguments, const QString &home,
                               const QString &workingDirectory) const
 {
-    QProcessEnvironment environment = startCheckEnvironment(m_runtime.path());
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.remove(QStringLiteral("XDG_DATA_HOME"));
-    return runProgram(zunov(), arguments, environment, workingDirectory);
+    return runProgram(zunov(), arguments, startCheckEnvironment(home, m_runtime.path()),
+                      workingDirectory);
 }
 
 void tst_Install::userFolderIsFilledOnceAndThenKept()
 {
     const QString home = m_scratch.filePath(QStringLiteral("home"));
     const QString folder = home + QStringLiteral("/.local/share/zunov");
-    keepOffSerialPorts(folder);
+    QVERIFY(keepOffSerialPorts(folder));
     const QDir shipped(installed(QStringLiteral("share/zunov")));
 
     ProgramRun run = start({"--user-workdir"}, home, home);
@@ -193,7 +180,7 @@ void tst_Install::workdirOption()
 {
     // Relative to the folder the program is started in.
     const QString base = m_scratch.filePath(QStringLiteral("workdir-base"));
-    keepOffSerialPorts(base + QStringLiteral("/measurements/today"));
+    QVERIFY(keepOffSerialPorts(base + QStringLiteral("/measurements/today")));
     const ProgramRun run = start({"--workdir", "measurements/today"}, base, base);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), run.err.constData());
@@ -204,7 +191,7 @@ void tst_Install::workdirOption()
 void tst_Install::plainStartLeavesItsFolderAlone()
 {
     const QString folder = m_scratch.filePath(QStringLiteral("plain"));
-    keepOffSerialPorts(folder);
+    QVERIFY(keepOffSerialPorts(folder));
     QFile ini(folder + QStringLiteral("/ZUNOV.INI"));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("[NASTAVENI]\r\nPort=1\r\n");

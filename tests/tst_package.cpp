@@ -112,14 +112,9 @@ void tst_Package::menuEntryStartFillsTheUserFolder()
 
     const QString home = m_output.filePath(QStringLiteral("home"));
     const QString folder = home + QStringLiteral("/.local/share/zunov");
-    // The shipped settings name COM1; this keeps the start off the machine's ports.
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(QFile::link(QStringLiteral("absent-device"), folder + QStringLiteral("/COM1")));
-    QProcessEnvironment environment = startCheckEnvironment(m_runtime.path());
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.remove(QStringLiteral("XDG_DATA_HOME"));
-    const ProgramRun run =
-        runProgram(unpacked(QStringLiteral("usr/bin/zunov")), command, environment, home);
+    QVERIFY(keepOffSerialPorts(folder));
+    const ProgramRun run = runProgram(unpacked(QStringLiteral("usr/bin/zunov")), command,
+                                      startCheckEnvironment(home, m_runtime.path()), home);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), run.err.constData());
     const QDir shipped(unpacked(QStringLiteral("usr/share/zunov")));

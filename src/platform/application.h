@@ -7,10 +7,10 @@
 QIcon applicationIcon();
 
 // The program's QApplication: its title is "ZUNOV", every window carries the
-// application icon, and an exception that
-// escapes an event handler is shown in the standard error box instead of
-// ending the program. Handlers that can fail catch their own errors through
-// reportingErrors(); this is the safety net behind them.
+// application icon, and an exception that escapes an event handler is shown
+// in the standard error box instead of ending the program. Handlers that can
+// fail catch their own errors through reportingErrors(); this is the safety
+// net behind them.
 class Application : public QApplication
 {
 public:

@@ -1,5 +1,6 @@
 #include "support/programrun.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -15,9 +16,11 @@ QProcessEnvironment environmentWithoutDisplay()
     return environment;
 }
 
-QProcessEnvironment startCheckEnvironment(const QString &runtimeFolder)
+QProcessEnvironment startCheckEnvironment(const QString &home, const QString &runtimeFolder)
 {
     QProcessEnvironment environment = environmentWithoutDisplay();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.remove(QStringLiteral("XDG_DATA_HOME"));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("ZUNOV_START_CHECK"), QStringLiteral("1"));
@@ -43,6 +46,12 @@ ProgramRun runProgram(const QString &program, const QStringList &arguments,
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+bool keepOffSerialPorts(const QString &folder)
+{
+    return QDir().mkpath(folder)
+           && QFile::link(QStringLiteral("absent-device"), folder + QStringLiteral("/COM1"));
 }
 
 QByteArray fileBytes(const QString &path)

@@ -20,9 +20,15 @@ struct ProgramRun
 QProcessEnvironment environmentWithoutDisplay();
 
 // The environment of a start with no window on screen: the offscreen platform,
-// message boxes written to standard error and an end right after start-up,
-// in a session whose runtime folder (private, as a desktop session's) is given.
-QProcessEnvironment startCheckEnvironment(const QString &runtimeFolder);
+// message boxes written to standard error and an end right after start-up, for
+// a user with this home folder (and no XDG_DATA_HOME) in a session with this
+// runtime folder (private, as a desktop session's).
+QProcessEnvironment startCheckEnvironment(const QString &home, const QString &runtimeFolder);
+
+// The shipped settings name COM1. A link to nothing of that name in the
+// working folder keeps a started program off the machine's own serial ports,
+// which may be a console or somebody's instrument.
+bool keepOffSerialPorts(const QString &folder);
 
 ProgramRun runProgram(const QString &program, const QStringList &arguments,
                       const QProcessEnvironment &environment,
