@@ -25,7 +25,8 @@ QList<OptionText> optionTexts()
          QStringLiteral("pracuje v této složce; chybějící datové soubory do ní zkopíruje")},
         {{QStringLiteral("user-workdir")},
          {},
-         QStringLiteral("pracuje ve složce uživatele ($XDG_DATA_HOME/zunov)")},
+         QStringLiteral("totéž ve složce uživatele ~/.local/share/zunov "
+                        "(přesněji $XDG_DATA_HOME/zunov)")},
         {{QStringLiteral("device")},
          QStringLiteral("cesta"),
          QStringLiteral("pro tento běh otevře toto sériové zařízení")},
