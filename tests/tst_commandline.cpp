@@ -37,6 +37,9 @@ void tst_CommandLine::parsing_data()
     QTest::newRow("stray argument") << QStringList{"COM1"} << ""
                                     << ""
                                     << "" << true;
+    QTest::newRow("working folder without a name") << QStringList{"--workdir="} << ""
+                                                   << ""
+                                                   << "" << true;
     QTest::newRow("two working folders") << QStringList{"--workdir", "/w", "--user-workdir"} << "/w"
                                          << ""
                                          << "" << true;

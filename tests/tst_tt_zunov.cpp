@@ -1,6 +1,7 @@
 #include "app/tt_zunov.h"
 #include "dialogs/tnast.h"
 #include "link/tserial.h"
+#include "platform/application.h"
 #include "support/programfixture.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ private slots:
     void sliderSetsFrequencyByte_data();
     void sliderSetsFrequencyByte();
     void windowsCanBeMadeTwice();
+    void everyWindowCarriesTheApplicationIcon();
     void seriesList();
     void savingSettingsEndsTheProgram();
 
@@ -220,6 +222,19 @@ void tst_TT_ZUNOV::windowsCanBeMadeTwice()
     QVERIFY(program.window()->serialPort().IsOpen());
     program.start();
     QVERIFY(program.window()->serialPort().IsOpen());
+}
+
+void tst_TT_ZUNOV::everyWindowCarriesTheApplicationIcon()
+{
+    const QIcon icon = applicationIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
+    QApplication::setWindowIcon(icon);
+    ProgramFixture program(offline());
+    program.start();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(windows.size() >= 6);
+    for (const QWidget *window : windows)
+        QCOMPARE(window->windowIcon().cacheKey(), icon.cacheKey());
 }
 
 void tst_TT_ZUNOV::seriesList()

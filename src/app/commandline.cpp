@@ -25,7 +25,8 @@ QList<OptionText> optionTexts()
          QStringLiteral("pracuje v této složce; chybějící datové soubory do ní zkopíruje")},
         {{QStringLiteral("user-workdir")},
          {},
-         QStringLiteral("pracuje ve složce uživatele ($XDG_DATA_HOME/zunov)")},
+         QStringLiteral("totéž ve složce uživatele ~/.local/share/zunov "
+                        "(přesněji $XDG_DATA_HOME/zunov)")},
         {{QStringLiteral("device")},
          QStringLiteral("cesta"),
          QStringLiteral("pro tento běh otevře toto sériové zařízení")},
@@ -86,6 +87,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.logFile = parser.value(QStringLiteral("log"));
     if (line.userWorkdir && parser.isSet(QStringLiteral("workdir")))
         line.error = QStringLiteral("Volby --workdir a --user-workdir nelze použít spolu.");
+    else if (parser.isSet(QStringLiteral("workdir")) && line.workdir.isEmpty())
+        line.error = QStringLiteral("Volba --workdir potřebuje složku.");
     return line;
 }
 

@@ -1,13 +1,20 @@
 #include "app/appwindows.h"
 #include "app/commandline.h"
+#include "app/displaycheck.h"
+#include "app/startcheck.h"
+#include "app/startfolder.h"
 #include "app/tt_zunov.h"
 #include "platform/application.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 #include <cstdlib>
+#include <memory>
 
 namespace {
+
+constexpr int kWrongArgumentsStatus = 2;
+constexpr int kWorkFolderUnusableStatus = 1;
 
 QStringList argumentsAfterProgramName(int argc, char *argv[])
 {
@@ -15,17 +22,6 @@ QStringList argumentsAfterProgramName(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-// Without any of these the toolkit aborts with a message about its platform
-// plug-in; a plain line says more to someone who started it over ssh.
-bool hasDisplay(const QStringList &arguments)
-{
-    for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!qEnvironmentVariableIsEmpty(variable))
-            return true;
-    }
-    return arguments.contains(QStringLiteral("-platform"));
 }
 
 } // namespace
@@ -48,23 +44,30 @@ int main(int argc, char *argv[])
     }
     if (!hasDisplay(arguments)) {
         err << "zunov: chybí grafický displej (proměnná DISPLAY není nastavena)\n";
-        return 2;
+        return kNoDisplayStatus;
     }
 
+    auto displayGuard = std::make_unique<DisplayConnectionGuard>();
     Application app(argc, argv);
+    displayGuard.reset();
     const CommandLine options = parseCommandLine(app.arguments().mid(1));
     if (!options.error.isEmpty()) {
         err << "zunov: " << options.error << "\nNápověda: zunov --help\n";
-        return 2;
+        return kWrongArgumentsStatus;
     }
     // Named from where the program was started, whatever folder it works in.
     const QString logFile =
         options.logFile.isEmpty() ? QString() : QFileInfo(options.logFile).absoluteFilePath();
 
+    const auto startCheck = StartCheck::fromEnvironment();
+    if (!enterStartFolder(options))
+        return kWorkFolderUnusableStatus;
     AppWindows windows;
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();
     if (!logFile.isEmpty())
         windows.mainWindow()->startRecording(logFile);
+    if (startCheck)
+        return startCheck->finish();
     return app.exec();
 }

@@ -17,10 +17,21 @@ void substituteLayoutFonts()
 
 } // namespace
 
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const char *size : {"48", "256"})
+        icon.addFile(QStringLiteral(":/icons/" ZUNOV_APP_ID "-%1.png").arg(QLatin1String(size)));
+    return icon;
+}
+
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("ZUNOV"));
+    // Lets a Wayland desktop match the windows to the menu entry and its icon.
+    setDesktopFileName(QStringLiteral(ZUNOV_APP_ID));
+    setWindowIcon(applicationIcon());
     substituteLayoutFonts();
 }
 

@@ -1,0 +1,50 @@
+#include "app/startfolder.h"
+
+#include "app/commandline.h"
+#include "app/workfolder.h"
+#include "platform/messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const QString FolderUnusableText = QStringLiteral("Pracovní složku %1 nelze vytvořit ani otevřít.");
+const QString DataFolderMissingText =
+    QStringLiteral("Datové soubory programu nebyly nalezeny ve složce %1.");
+const QString CopyFailedText = QStringLiteral("Do pracovní složky %1 nelze zkopírovat: %2.");
+
+QString requestedFolder(const CommandLine &options)
+{
+    if (options.userWorkdir)
+        return userWorkFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    return options.workdir;
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+bool enterStartFolder(const CommandLine &options)
+{
+    const QString requested = requestedFolder(options);
+    if (requested.isEmpty())
+        return true;
+    const QString folder = QDir(requested).absolutePath();
+    const QString dataFolder = installedDataFolder(QCoreApplication::applicationDirPath());
+    const WorkFolderReport report = prepareWorkFolder(folder, dataFolder);
+    if (!report.usable || !QDir::setCurrent(folder)) {
+        showError(FolderUnusableText.arg(shown(folder)));
+        return false;
+    }
+    // The program goes on in the folder and copes with a missing file as it
+    // does in any folder.
+    if (!report.dataFolderFound)
+        showError(DataFolderMissingText.arg(shown(dataFolder)));
+    else if (!report.failed.isEmpty())
+        showError(CopyFailedText.arg(shown(folder), report.failed.join(QStringLiteral(", "))));
+    return true;
+}

@@ -1,0 +1,126 @@
+#include "support/programrun.h"
+
+#include <QtTest>
+
+// The Debian package as CPack makes it from this build: its control fields,
+// and its contents unpacked into a folder of their own, from which the
+// program runs and starts as the menu entry starts it.
+class tst_Package : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void controlFields_data();
+    void controlFields();
+    void unpackedProgramTellsItsVersion();
+    void menuEntryStartFillsTheUserFolder();
+
+private:
+    QString unpacked(const QString &path) const { return m_root.filePath(path); }
+
+    QTemporaryDir m_output;
+    QTemporaryDir m_root;
+    QTemporaryDir m_runtime;
+    QString m_package;
+    QString m_architecture;
+};
+
+void tst_Package::initTestCase()
+{
+    for (const char *tool : {"dpkg-deb", "dpkg-shlibdeps"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP("dpkg-dev is missing; scripts/setup installs it");
+    }
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const ProgramRun architecture =
+        runProgram(QStringLiteral("dpkg"), {"--print-architecture"}, environment);
+    m_architecture = QString::fromLatin1(architecture.out.trimmed());
+
+    const ProgramRun pack = runProgram(
+        QStringLiteral(CPACK_COMMAND),
+        {"--config", QStringLiteral(ZUNOV_BUILD_DIR "/CPackConfig.cmake"), "-B", m_output.path()},
+        environment);
+    QVERIFY2(pack.exitCode == 0, pack.out + pack.err);
+    m_package = m_output.filePath(QStringLiteral("zunov_1.0_%1.deb").arg(m_architecture));
+    QVERIFY2(QFileInfo::exists(m_package), qPrintable(m_package));
+
+    const ProgramRun unpack =
+        runProgram(QStringLiteral("dpkg-deb"), {"-x", m_package, m_root.path()}, environment);
+    QVERIFY2(unpack.exitCode == 0, unpack.err.constData());
+}
+
+void tst_Package::controlFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("contains");
+    QTest::newRow("name") << "Package"
+                          << "zunov";
+    QTest::newRow("version") << "Version"
+                             << "1.0";
+    QTest::newRow("section") << "Section"
+                             << "electronics";
+    QTest::newRow("maintainer") << "Maintainer"
+                                << "ZUNOV developers <";
+    QTest::newRow("summary") << "Description"
+                             << "front-end for the ZUNOV measuring instrument on a serial port\n";
+    QTest::newRow("long description") << "Description"
+                                      << " ZUNOV checks the link";
+    QTest::newRow("libraries found in the binaries") << "Depends"
+                                                     << "libqt6widgets6 (>=";
+    QTest::newRow("the C library") << "Depends"
+                                   << "libc6 (>=";
+    QTest::newRow("platform plug-ins") << "Depends"
+                                       << "qt6-qpa-plugins";
+    QTest::newRow("fonts") << "Recommends"
+                           << "fonts-liberation, fonts-comic-neue";
+}
+
+void tst_Package::controlFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, contains);
+    const ProgramRun run = runProgram(QStringLiteral("dpkg-deb"), {"--field", m_package, field},
+                                      QProcessEnvironment::systemEnvironment());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(run.out).contains(contains), run.out.constData());
+    if (field == QLatin1String("Package") || field == QLatin1String("Version"))
+        QCOMPARE(QString::fromUtf8(run.out.trimmed()), contains);
+}
+
+void tst_Package::unpackedProgramTellsItsVersion()
+{
+    QCOMPARE(runProgram(unpacked(QStringLiteral("usr/bin/zunov-sim")), {"--help"},
+                        environmentWithoutDisplay())
+                 .exitCode,
+             0);
+    const ProgramRun run = runProgram(unpacked(QStringLiteral("usr/bin/zunov")), {"--version"},
+                                      environmentWithoutDisplay());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("zunov 1.0\n"));
+}
+
+void tst_Package::menuEntryStartFillsTheUserFolder()
+{
+    const QByteArray entry =
+        fileBytes(unpacked(QStringLiteral("usr/share/applications/cz.zunov.Zunov.desktop")));
+    const qsizetype exec = entry.indexOf("\nExec=");
+    QVERIFY(exec >= 0);
+    const QByteArray line = entry.mid(exec + 6, entry.indexOf('\n', exec + 1) - exec - 6);
+    QStringList command = QString::fromUtf8(line).split(' ');
+    QCOMPARE(command.takeFirst(), QStringLiteral("zunov"));
+
+    const QString home = m_output.filePath(QStringLiteral("home"));
+    const QString folder = home + QStringLiteral("/.local/share/zunov");
+    QVERIFY(keepOffSerialPorts(folder));
+    const ProgramRun run = runProgram(unpacked(QStringLiteral("usr/bin/zunov")), command,
+                                      startCheckEnvironment(home, m_runtime.path()), home);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QDir shipped(unpacked(QStringLiteral("usr/share/zunov")));
+    QVERIFY(!shipped.isEmpty());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), shipped.entryList(QDir::Files));
+}
+
+QTEST_GUILESS_MAIN(tst_Package)
+#include "tst_package.moc"

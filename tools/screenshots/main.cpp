@@ -1,0 +1,149 @@
+// Renews the pictures of the user guide: runs the real windows against the
+// emulated instrument, brings each into a state worth showing and saves what
+// it draws. scripts/screenshots runs it offscreen under a Czech locale.
+//
+// Usage: zunov-screenshots DATA_FOLDER OUTPUT_FOLDER
+
+#include "app/appwindows.h"
+#include "app/tt_zunov.h"
+#include "dialogs/tfrmoprogramu.h"
+#include "dialogs/tnapoved.h"
+#include "dialogs/tnast.h"
+#include "dialogs/tpripoj.h"
+#include "emulator.h"
+#include "measure/tgraff.h"
+#include "platform/application.h"
+#include "platform/messages.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <functional>
+
+namespace {
+
+// Short enough for many points in the graphs within a few seconds.
+const QByteArray kSettings = "[NASTAVENI]\r\nPort=1\r\nTSER=100\r\n";
+constexpr int kHandshakeStepsBeforeShot = 3;
+constexpr int kPollsBeforeShot = 150;
+constexpr int kWaitLimitMs = 30000;
+constexpr int kSliderPosition = -180;
+constexpr int kE24Row = 1;
+
+bool waitUntil(const std::function<bool()> &done)
+{
+    const QDeadlineTimer deadline(kWaitLimitMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+template<typename T>
+T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+class Shooter
+{
+public:
+    explicit Shooter(const QString &folder)
+        : m_folder(folder)
+    {}
+
+    void shoot(QWidget *window, const char *name)
+    {
+        QCoreApplication::processEvents();
+        const QString path = QDir(m_folder).filePath(QLatin1String(name) + ".png");
+        if (!window->grab().save(path))
+            qFatal("cannot write %s", qPrintable(path));
+        QTextStream(stdout) << path << '\n';
+    }
+
+private:
+    QString m_folder;
+};
+
+bool copyDataFiles(const QString &from, const QString &to)
+{
+    const QDir data(from);
+    for (const QString &name : data.entryList(QDir::Files)) {
+        if (!QFile::copy(data.filePath(name), QDir(to).filePath(name)))
+            return false;
+    }
+    QFile settings(QDir(to).filePath(QStringLiteral("ZUNOV.INI")));
+    return settings.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && settings.write(kSettings) == kSettings.size();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: zunov-screenshots DATA_FOLDER OUTPUT_FOLDER\n";
+        return 2;
+    }
+    // Before the program moves into its working folder.
+    const QString outputFolder = QDir(arguments.at(2)).absolutePath();
+    QTemporaryDir workFolder;
+    if (!copyDataFiles(arguments.at(1), workFolder.path()) || !QDir().mkpath(outputFolder))
+        qFatal("cannot prepare the folders");
+    QDir::setCurrent(workFolder.path());
+    Shooter shooter(outputFolder);
+
+    zunovsim::Emulator instrument;
+    instrument.setLink(workFolder.path().toStdString(), 1);
+    instrument.start();
+    // The boxes would wait for a click; the guide shows the windows.
+    setMessageSink([](MessageKind, const QString &) {});
+
+    AppWindows windows;
+    TT_ZUNOV *main = windows.mainWindow();
+    main->show();
+    shooter.shoot(main, "hlavni-okno-start");
+
+    control<QAction>(main, "Pripojit1")->trigger();
+    auto *progress = control<QProgressBar>(Pripoj, "ProgressBar1");
+    waitUntil([&] { return progress->value() >= kHandshakeStepsBeforeShot * 25; });
+    shooter.shoot(Pripoj, "pripojeni");
+    waitUntil([&] { return !Pripoj->isVisible(); });
+
+    control<QRadioButton>(main, "RadioButton5")->click();
+    control<QScrollBar>(main, "cas1")->setValue(kSliderPosition);
+    control<QListWidget>(main, "ListBox1")->setCurrentRow(kE24Row);
+    control<QCheckBox>(main, "CheckBox1")->click();
+    if (!waitUntil([&] { return instrument.exchangeCount() >= kPollsBeforeShot; }))
+        qFatal("the instrument was not polled");
+    shooter.shoot(main, "hlavni-okno");
+    shooter.shoot(Graff, "graf");
+
+    Nast->show();
+    shooter.shoot(Nast, "nastaveni");
+    napoved->show();
+    shooter.shoot(napoved, "napoveda");
+    frmOProgramu->show();
+    shooter.shoot(frmOProgramu, "o-programu");
+
+    setMessageSink({});
+    instrument.stop();
+    return 0;
+}
