@@ -9,6 +9,9 @@ TNast *Nast = nullptr;
 
 namespace {
 
+// The outer corner, frame included; a form's x and y never reach a window.
+constexpr QPoint WindowPosition{762, 573};
+
 // How many characters the user can type: one digit of the port, five of the
 // period in milliseconds.
 constexpr int PortTypingLimit = 1;
@@ -30,6 +33,7 @@ TNast::TNast(bool *restartRequest, const Configuration &configuration, QWidget *
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
     setFixedSize(size());
+    move(WindowPosition);
 
     // The boxes are filled once; a key that is absent keeps the layout text.
     // A hand-edited value longer than a box's limit still shows in full:

@@ -5,6 +5,13 @@
 
 TPripoj *Pripoj = nullptr;
 
+namespace {
+
+// The outer corner, frame included; a form's x and y never reach a window.
+constexpr QPoint WindowPosition{811, 487};
+
+} // namespace
+
 TPripoj::TPripoj(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
@@ -14,6 +21,7 @@ TPripoj::TPripoj(QWidget *parent)
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
     setFixedSize(size());
+    move(WindowPosition);
 }
 
 TPripoj::~TPripoj() = default;
