@@ -98,10 +98,12 @@ void row(const char *name, const QString &text, const QRect &geometry, const QFo
     QTest::newRow(name) << QString::fromLatin1(name) << text << geometry << f;
 }
 
-void menuRow(const char *name, const char *menu, int index, const char *text)
+// A mnemonic is given by its letter; every item's is unique within its menu.
+void menuRow(const char *name, const char *menu, int index, const char *text, char mnemonic,
+             const QKeySequence &shortcut = {})
 {
     QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(menu) << index
-                        << QString::fromUtf8(text);
+                        << QString::fromUtf8(text) << QKeySequence(Qt::ALT | mnemonic) << shortcut;
 }
 
 void addColumns()
@@ -272,14 +274,17 @@ void tst_Layout::menus_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QKeySequence>("mnemonic");
+    QTest::addColumn<QKeySequence>("shortcut");
     // Texts as shown, without the mnemonic marks; items in menu order.
-    menuRow("j1", "MainMenu1", 0, "Menu");
-    menuRow("Pripojit1", "j1", 0, "Připojit");
-    menuRow("Konec1", "j1", 1, "Konec");
-    menuRow("Nastaven1", "MainMenu1", 1, "Nastavení");
-    menuRow("Oaplikaci1", "MainMenu1", 2, "Info");
-    menuRow("N1", "Oaplikaci1", 0, " Nápověda"); // the leading space is the program's
-    menuRow("Info1", "Oaplikaci1", 1, "O programu");
+    menuRow("j1", "MainMenu1", 0, "Menu", 'M');
+    menuRow("Pripojit1", "j1", 0, "Připojit", 'P');
+    menuRow("Konec1", "j1", 1, "Konec", 'K', QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menuRow("Nastaven1", "MainMenu1", 1, "Nastavení", 'N');
+    menuRow("Oaplikaci1", "MainMenu1", 2, "Info", 'I');
+    // The leading space is the program's own.
+    menuRow("N1", "Oaplikaci1", 0, " Nápověda", 'N', QKeySequence(Qt::Key_F1));
+    menuRow("Info1", "Oaplikaci1", 1, "O programu", 'O');
 }
 
 void tst_Layout::menus()
@@ -288,12 +293,16 @@ void tst_Layout::menus()
     QFETCH(QString, menu);
     QFETCH(int, index);
     QFETCH(QString, text);
+    QFETCH(QKeySequence, mnemonic);
+    QFETCH(QKeySequence, shortcut);
     auto *submenu = T_ZUNOV->findChild<QMenu *>(name);
     QAction *action = submenu ? submenu->menuAction()
                               : ProgramFixture::control<QAction>(T_ZUNOV, qPrintable(name));
     auto *owner = ProgramFixture::control<QWidget>(T_ZUNOV, qPrintable(menu));
     QCOMPARE(owner->actions().indexOf(action), index);
     QCOMPARE(QString(action->text()).remove(QLatin1Char('&')), text);
+    QCOMPARE(QKeySequence::mnemonic(action->text()), mnemonic);
+    QCOMPARE(action->shortcut(), shortcut);
 }
 
 void tst_Layout::graphWindow_data()

@@ -5,6 +5,8 @@
 #include "platform/messages.h"
 #include "ui_tnast.h"
 
+#include <QShortcut>
+
 TNast *Nast = nullptr;
 
 namespace {
@@ -34,6 +36,8 @@ TNast::TNast(bool *restartRequest, const Configuration &configuration, QWidget *
         label->adjustSize();
     setFixedSize(size());
     move(WindowPosition);
+    // Esc does what the close box does: it hides the window.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     // The boxes are filled once; a key that is absent keeps the layout text.
     // A hand-edited value longer than a box's limit still shows in full:

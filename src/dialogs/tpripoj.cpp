@@ -3,6 +3,8 @@
 #include "platform/labeltext.h"
 #include "ui_tpripoj.h"
 
+#include <QShortcut>
+
 TPripoj *Pripoj = nullptr;
 
 namespace {
@@ -22,6 +24,8 @@ TPripoj::TPripoj(QWidget *parent)
         label->adjustSize();
     setFixedSize(size());
     move(WindowPosition);
+    // Esc does what the close box does: it hides the window.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
 
 TPripoj::~TPripoj() = default;
