@@ -8,11 +8,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QtTest>
 
 // The program without a mouse: the menus through their mnemonics and
-// shortcuts, and Esc in the secondary windows.
+// shortcuts, Esc in the secondary windows, and the series list.
 class tst_Keyboard : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ private slots:
     void menuKeys();
     void escapeClosesSecondaryWindows_data();
     void escapeClosesSecondaryWindows();
+    void seriesList_data();
+    void seriesList();
 
 private:
     static void activate(QWidget *window);
@@ -132,6 +135,41 @@ void tst_Keyboard::escapeClosesSecondaryWindows()
     QVERIFY(m_program->messages().texts().isEmpty());
     QVERIFY(!m_program->window()->state.restartRequested);
     QVERIFY(m_program->window()->isVisible());
+}
+
+void tst_Keyboard::seriesList_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("focus alone selects nothing") << QList<int>{} << QStringList{};
+    QTest::newRow("up at the top selects nothing") << QList<int>{Qt::Key_Up} << QStringList{};
+    QTest::newRow("space selects E12") << QList<int>{Qt::Key_Space} << QStringList{"1.0"};
+    QTest::newRow("down selects E24") << QList<int>{Qt::Key_Down} << QStringList{"2.4"};
+    QTest::newRow("down twice selects E48")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down} << QStringList{"4.8"};
+}
+
+// Tabbing into the list makes its first row current without selecting it;
+// only a selection loads a series.
+void tst_Keyboard::seriesList()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, shown);
+    m_program->writeFile(QStringLiteral("E12.dat"), "1.0\r\n");
+    m_program->writeFile(QStringLiteral("E24.dat"), "2.4\r\n");
+    m_program->writeFile(QStringLiteral("E48.dat"), "4.8\r\n");
+    auto *series = m_program->control<QListWidget>("ListBox1");
+    auto *values = m_program->control<QListWidget>("ListBox2");
+
+    series->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), series);
+    for (int key : keys)
+        QTest::keyClick(series, Qt::Key(key));
+    QStringList texts;
+    for (int i = 0; i < values->count(); ++i)
+        texts << values->item(i)->text();
+    QCOMPARE(texts, shown);
+    QVERIFY(m_program->messages().texts().isEmpty());
 }
 
 QTEST_MAIN(tst_Keyboard)

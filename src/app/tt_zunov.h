@@ -69,7 +69,7 @@ private:
     void showReply(const ReplyDisplay &reply);
     void CheckBox1Click(bool checked);
     void ListBox1Click();
-    void seriesRowChanged();
+    void seriesSelectionChanged();
 
     // Generator
     int frequencyValue() const;
