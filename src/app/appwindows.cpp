@@ -31,7 +31,9 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_graph(create(Graff))
     , m_connect(create(Pripoj))
     , m_settings(create(Nast, &m_main->state.restartRequested, configuration))
-{}
+{
+    QObject::connect(m_graph.get(), &TGraff::closed, m_main.get(), &TT_ZUNOV::graphWindowClosed);
+}
 
 AppWindows::~AppWindows()
 {

@@ -46,6 +46,9 @@ public:
     // Draws the generator preview from the current waveform table.
     void NakresliUkazku();
 
+    // The graph window was closed, however that happened: "Graf" follows.
+    void graphWindowClosed();
+
 signals:
     // The window was closed: the program ends.
     void closed();
