@@ -3,6 +3,7 @@
 #include "dialogs/tnast.h"
 #include "dialogs/tpripoj.h"
 #include "measure/tgraff.h"
+#include "platform/textfile.h"
 #include "support/programfixture.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,7 @@ private slots:
     void mainWindow() { checkControl(T_ZUNOV); }
     void menus_data();
     void menus();
+    void helpNamesOnlyRealMenuItems();
     void graphWindow_data();
     void graphWindow() { checkControl(Graff); }
     void connectWindow_data();
@@ -303,6 +305,27 @@ void tst_Layout::menus()
     QCOMPARE(QString(action->text()).remove(QLatin1Char('&')), text);
     QCOMPARE(QKeySequence::mnemonic(action->text()), mnemonic);
     QCOMPARE(action->shortcut(), shortcut);
+}
+
+// The help text shows the way to a command as "menu" > "item"; each such
+// way must lead to an item of the real menus.
+void tst_Layout::helpNamesOnlyRealMenuItems()
+{
+    const auto plain = [](const QString &text) { return QString(text).remove(u'&').trimmed(); };
+    QStringList items;
+    for (const QMenu *menu : T_ZUNOV->menuBar()->findChildren<QMenu *>()) {
+        for (const QAction *item : menu->actions())
+            items << plain(menu->title()) + QStringLiteral(" > ") + plain(item->text());
+    }
+    const QString help = readTextFile(QStringLiteral(ZUNOV_DATA_DIR "/HELP.dat"));
+    const QRegularExpression way(QStringLiteral("\"([^\"]+)\"\\s*>\\s*\"([^\"]+)\""));
+    int ways = 0;
+    for (const QRegularExpressionMatch &match : way.globalMatch(help)) {
+        const QString path = match.captured(1) + QStringLiteral(" > ") + match.captured(2);
+        QVERIFY2(items.contains(path), qPrintable(path));
+        ++ways;
+    }
+    QVERIFY(ways > 0);
 }
 
 void tst_Layout::graphWindow_data()
