@@ -7,6 +7,7 @@
 #include "support/programfixture.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,8 @@
 
 // The windows as the user first sees them: where each opens, its caption and
 // title-bar buttons, and every control's text, place, size and font. Each
-// window has a table of its own, with the window itself as the first row.
+// window has a table of its own, with the window itself as the first row;
+// the title-bar buttons and the menus have a table each.
 class tst_Layout : public QObject
 {
     Q_OBJECT
@@ -128,6 +130,8 @@ QString shownText(const QWidget *control)
         return group->title();
     if (auto *edit = qobject_cast<const QLineEdit *>(control))
         return edit->text();
+    if (auto *choice = qobject_cast<const QComboBox *>(control))
+        return choice->currentText();
     if (auto *memo = qobject_cast<const QPlainTextEdit *>(control))
         return memo->toPlainText();
     if (auto *list = qobject_cast<const QListWidget *>(control)) {
