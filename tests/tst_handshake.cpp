@@ -16,6 +16,27 @@ const QString Fail3 = QStringLiteral("Třetí bajt neprošel!! ");
 const QString Fail4 = QStringLiteral("Čtvrtý bajt neprošel!! ");
 constexpr int HandshakeTimeoutMs = 15000;
 
+// The text a label last showed on screen, which can lag behind its text.
+class PaintedText : public QObject
+{
+public:
+    explicit PaintedText(QLabel *label)
+        : QObject(label)
+    {
+        label->installEventFilter(this);
+    }
+
+    QString text;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            text = static_cast<QLabel *>(watched)->text();
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_Handshake : public QObject
@@ -30,7 +51,8 @@ private slots:
     void clickAfterStepOneStartsASecondChain();
 
 private:
-    // What the connect window showed while each message was up.
+    // What the connect window showed on screen while each message was up:
+    // the step's texts must not wait for the event loop.
     static void recordWindowAtMessages(ProgramFixture &program, QStringList &seen,
                                        std::function<void(const QString &)> then = {});
     static void connectAndWait(ProgramFixture &program);
@@ -39,9 +61,10 @@ private:
 void tst_Handshake::recordWindowAtMessages(ProgramFixture &program, QStringList &seen,
                                            std::function<void(const QString &)> then)
 {
-    program.messages().setReaction([&seen, then](const QString &text) {
-        seen << text + QLatin1Char('|') + ProgramFixture::control<QLabel>(Pripoj, "Label1")->text()
-                    + QLatin1Char('|') + ProgramFixture::control<QLabel>(Pripoj, "Label5")->text()
+    const auto *step = new PaintedText(ProgramFixture::control<QLabel>(Pripoj, "Label1"));
+    const auto *received = new PaintedText(ProgramFixture::control<QLabel>(Pripoj, "Label5"));
+    program.messages().setReaction([&seen, then, step, received](const QString &text) {
+        seen << text + QLatin1Char('|') + step->text + QLatin1Char('|') + received->text
                     + QLatin1Char('|')
                     + QString::number(
                         ProgramFixture::control<QProgressBar>(Pripoj, "ProgressBar1")->value());

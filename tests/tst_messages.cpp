@@ -1,4 +1,5 @@
 #include "platform/apperror.h"
+#include "platform/application.h"
 #include "platform/messages.h"
 #include "support/recordingmessagesink.h"
 
@@ -14,7 +15,31 @@ private slots:
     void reportedErrors_data();
     void reportedErrors();
     void noErrorNoMessage();
+    void errorInAnEventHandlerIsReported();
 };
+
+namespace {
+
+// Fails halfway through its first event, as a handler whose file is missing.
+class FailingOnce : public QObject
+{
+public:
+    QStringList steps;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        steps << QStringLiteral("begun");
+        if (steps.size() == 1)
+            throw std::runtime_error("boom");
+        steps << QStringLiteral("finished");
+        return true;
+    }
+};
+
+} // namespace
 
 void tst_Messages::sinkReceivesMessagesAndErrors()
 {
@@ -56,17 +81,14 @@ void tst_Messages::reportedErrors()
     QFETCH(QString, thrown);
     QFETCH(QString, shown);
     RecordingMessageSink sink;
-    bool restRan = false;
     const bool ok = reportingErrors([&] {
         if (thrown == QLatin1String("cannot-open"))
             throw AppError::cannotOpenFile(QStringLiteral("HELP.dat"));
         if (thrown == QLatin1String("unable-to-write"))
             throw AppError::unableToWrite(QStringLiteral("/x/ZUNOV.INI"));
         throw std::runtime_error("boom");
-        restRan = true;
     });
     QVERIFY(!ok);
-    QVERIFY(!restRan);
     QCOMPARE(sink.messages().size(), 1);
     QCOMPARE(sink.messages().at(0).first, MessageKind::Error);
     QCOMPARE(sink.messages().at(0).second, shown);
@@ -79,5 +101,26 @@ void tst_Messages::noErrorNoMessage()
     QVERIFY(sink.messages().isEmpty());
 }
 
-QTEST_MAIN(tst_Messages)
+// An error that escapes an event handler is shown; the rest of that handler
+// is skipped and the program goes on with the next event.
+void tst_Messages::errorInAnEventHandlerIsReported()
+{
+    RecordingMessageSink sink;
+    FailingOnce handler;
+    QCoreApplication::postEvent(&handler, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&handler, new QEvent(QEvent::User));
+    QCoreApplication::sendPostedEvents(&handler);
+    QCOMPARE(handler.steps, (QStringList{"begun", "begun", "finished"}));
+    QCOMPARE(sink.messages().size(), 1);
+    QCOMPARE(sink.messages().at(0).first, MessageKind::Error);
+    QCOMPARE(sink.messages().at(0).second, QStringLiteral("boom."));
+}
+
+// The program's own application object, which catches what handlers throw.
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    tst_Messages test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_messages.moc"

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -168,6 +169,15 @@ void tst_Polling::graphWindowFollowsTheCheckBox()
     QVERIFY(!Graff->isVisible());
     box->click();
     QCOMPARE(Graff->PerformanceGraph1()->picture(), hiddenPicture);
+
+    // Closed from its title bar, the window takes the tick with it, so the
+    // next click shows it again.
+    QVERIFY(box->isChecked());
+    Graff->windowHandle()->close();
+    QVERIFY(!Graff->isVisible());
+    QVERIFY(!box->isChecked());
+    box->click();
+    QVERIFY(Graff->isVisible());
 }
 
 QTEST_MAIN(tst_Polling)

@@ -80,6 +80,7 @@ private slots:
     void scaleFollowsMaximum();
     void unchangedMaximumNeitherNotifiesNorReplays();
     void zeroLeavesGapInLine();
+    void lineContinuesFromFirstPointOfItsColour();
     void barsStackInTheirColours();
     void gridPhaseFollowsScrolling();
     void longScrollMatchesRedraw_data();
@@ -288,6 +289,22 @@ void tst_TPerformanceGraph::zeroLeavesGapInLine()
     QCOMPARE(picture.pixel(97, 99), kRedPixel);
     for (int x = 97; x <= 99; ++x)
         QVERIFY(rowsOf(picture, x, kRedPixel).first() > 20);
+}
+
+void tst_TPerformanceGraph::lineContinuesFromFirstPointOfItsColour()
+{
+    TPerformanceGraph graph;
+    graph.DataPoint(kRed, 20);
+    graph.DataPoint(kRed, 80);
+    graph.Update();
+    feed(graph, 50);
+    QCOMPARE(graph.Scale(), 100);
+    // The newest segment climbs from the first red point before it (20, at
+    // y = 80) towards 50; the second red point (80) does not count.
+    const IntList rows = rowsOf(graph.picture(), 97, kRedPixel);
+    QVERIFY(!rows.isEmpty());
+    QCOMPARE(rows.last(), 80);
+    QVERIFY(rows.first() > 50);
 }
 
 void tst_TPerformanceGraph::barsStackInTheirColours()

@@ -33,6 +33,7 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_settings(create(Nast, &m_main->state.restartRequested, configuration))
 {
     m_main->attachGraphWindow(*m_graph);
+    QObject::connect(m_graph.get(), &TGraff::closed, m_main.get(), &TT_ZUNOV::graphWindowClosed);
 }
 
 AppWindows::~AppWindows()

@@ -91,7 +91,8 @@ void TT_ZUNOV::connectHandlers()
     connect(Timer2, &Timer::timeout, this, &TT_ZUNOV::Timer2Timer);
     connect(ui->CheckBox1, &QCheckBox::clicked, this, &TT_ZUNOV::CheckBox1Click);
     connect(ui->ListBox1, &QListWidget::itemClicked, this, &TT_ZUNOV::ListBox1Click);
-    connect(ui->ListBox1, &QListWidget::currentRowChanged, this, &TT_ZUNOV::seriesRowChanged);
+    connect(ui->ListBox1, &QListWidget::itemSelectionChanged, this,
+            &TT_ZUNOV::seriesSelectionChanged);
     connect(ui->cas1, &QScrollBar::valueChanged, this, &TT_ZUNOV::cas1Change);
     connect(ui->RadioButton5, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton5Click);
     connect(ui->RadioButton4, &QRadioButton::clicked, this, &TT_ZUNOV::RadioButton4Click);

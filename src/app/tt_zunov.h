@@ -58,6 +58,8 @@ public:
     // Gives the graph window's graphs the same picture menu as the main
     // window's graph, once both windows exist.
     void attachGraphWindow(TGraff &graphs);
+    // The graph window was closed, however that happened: "Graf" follows.
+    void graphWindowClosed();
 
 signals:
     // The window was closed: the program ends.
@@ -82,7 +84,7 @@ private:
     void showReply(const ReplyDisplay &reply);
     void CheckBox1Click(bool checked);
     void ListBox1Click();
-    void seriesRowChanged();
+    void seriesSelectionChanged();
 
     // Generator
     int frequencyValue() const;

@@ -4,6 +4,13 @@
 
 TfrmOProgramu *frmOProgramu = nullptr;
 
+namespace {
+
+// The outer corner, frame included; a form's x and y never reach a window.
+constexpr QPoint WindowPosition{1016, 323};
+
+} // namespace
+
 TfrmOProgramu::TfrmOProgramu(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
@@ -13,6 +20,7 @@ TfrmOProgramu::TfrmOProgramu(QWidget *parent)
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
     setFixedSize(size());
+    move(WindowPosition);
     connect(ui->Button1, &QPushButton::clicked, this, &TfrmOProgramu::Button1Click);
 }
 

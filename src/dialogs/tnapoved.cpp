@@ -8,6 +8,9 @@ Tnapoved *napoved = nullptr;
 
 namespace {
 
+// The outer corner, frame included; a form's x and y never reach a window.
+constexpr QPoint WindowPosition{518, 433};
+
 const QString HelpFileName = QStringLiteral("HELP.dat");
 
 } // namespace
@@ -19,6 +22,7 @@ Tnapoved::Tnapoved(QWidget *parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
+    move(WindowPosition);
     connect(ui->Button1, &QPushButton::clicked, this, &Tnapoved::Button1Click);
     // A missing help file is reported while the program starts; the window
     // then keeps its layout text.

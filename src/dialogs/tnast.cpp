@@ -5,9 +5,14 @@
 #include "platform/messages.h"
 #include "ui_tnast.h"
 
+#include <QShortcut>
+
 TNast *Nast = nullptr;
 
 namespace {
+
+// The outer corner, frame included; a form's x and y never reach a window.
+constexpr QPoint WindowPosition{762, 573};
 
 // How many characters the user can type: one digit of the port, five of the
 // period in milliseconds.
@@ -30,6 +35,9 @@ TNast::TNast(bool *restartRequest, const Configuration &configuration, QWidget *
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
     setFixedSize(size());
+    move(WindowPosition);
+    // Esc does what the close box does: it hides the window.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     // The boxes are filled once; a key that is absent keeps the layout text.
     // A hand-edited value longer than a box's limit still shows in full:

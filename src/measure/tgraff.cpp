@@ -61,4 +61,5 @@ void TGraff::closeEvent(QCloseEvent *event)
 {
     hide();
     event->ignore();
+    emit closed();
 }

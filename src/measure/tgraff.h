@@ -25,6 +25,10 @@ public:
     TPerformanceGraph *PerformanceGraph1() const;
     TPerformanceGraph *PerformanceGraph2() const;
 
+signals:
+    // The window was closed, by the check box or from its title bar.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

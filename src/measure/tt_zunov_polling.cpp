@@ -75,3 +75,8 @@ void TT_ZUNOV::CheckBox1Click(bool checked)
     else
         Graff->close();
 }
+
+void TT_ZUNOV::graphWindowClosed()
+{
+    ui->CheckBox1->setChecked(false);
+}

@@ -8,9 +8,12 @@
 
 void TT_ZUNOV::ListBox1Click()
 {
-    const int index = ui->ListBox1->currentRow();
-    if (index < 0)
+    // The current row is not enough: focus entering the list makes its first
+    // row current without selecting it.
+    const QList<QListWidgetItem *> selected = ui->ListBox1->selectedItems();
+    if (selected.isEmpty())
         return;
+    const int index = ui->ListBox1->row(selected.first());
     // A file that cannot be read is reported, and the list keeps what it had.
     reportingErrors([&] {
         const QStringList values = loadSeries(index);
@@ -19,10 +22,10 @@ void TT_ZUNOV::ListBox1Click()
     });
 }
 
-void TT_ZUNOV::seriesRowChanged()
+void TT_ZUNOV::seriesSelectionChanged()
 {
     // A mouse click loads on release (itemClicked), also when the same series
-    // is picked again; keys that move the selection load at once.
+    // is picked again; keys that select a series load it at once.
     if (QApplication::mouseButtons() == Qt::NoButton)
         ListBox1Click();
 }
