@@ -291,6 +291,12 @@ void tst_Layout::menus_data()
     // The leading space is the program's own.
     menuRow("N1", "Oaplikaci1", 0, " Nápověda", 'N', QKeySequence(Qt::Key_F1));
     menuRow("Info1", "Oaplikaci1", 1, "O programu", 'O');
+    menuRow("Zaznam1", "MainMenu1", 3, "Záznam", 'Z');
+    menuRow("SpustitZaznam1", "Zaznam1", 0, "Spustit záznam…", 'S');
+    menuRow("ZastavitZaznam1", "Zaznam1", 1, "Zastavit záznam", 'Z');
+    // A separator stands between the recording and the pictures.
+    menuRow("UlozitGrafProudu1", "Zaznam1", 3, "Uložit graf proudu…", 'P');
+    menuRow("UlozitGrafy1", "Zaznam1", 4, "Uložit grafy U1 a U2…", 'U');
 }
 
 void tst_Layout::menus()
@@ -321,7 +327,7 @@ void tst_Layout::helpNamesOnlyRealMenuItems()
         for (const QAction *item : menu->actions())
             items << plain(menu->title()) + QStringLiteral(" > ") + plain(item->text());
     }
-    const QString help = readTextFile(QStringLiteral(ZUNOV_DATA_DIR "/HELP.dat"));
+    const QString help = readTextFile(QStringLiteral(ZUNOV_DATA_DIR "/HELP.dat"), HelpFileLimit);
     const QRegularExpression way(QStringLiteral("\"([^\"]+)\"\\s*>\\s*\"([^\"]+)\""));
     int ways = 0;
     for (const QRegularExpressionMatch &match : way.globalMatch(help)) {
