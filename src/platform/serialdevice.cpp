@@ -61,12 +61,12 @@ bool SerialDevice::open(const QString &path)
         ::close(fd);
         return false;
     }
-    termios settings{};
-    if (::ioctl(fd, TIOCEXCL) != 0 || ::tcgetattr(fd, &settings) != 0) {
+    if (::ioctl(fd, TIOCEXCL) != 0 || ::tcgetattr(fd, &m_savedSettings) != 0) {
         ::ioctl(fd, TIOCNXCL);
         ::close(fd);
         return false;
     }
+    termios settings = m_savedSettings;
     ::cfmakeraw(&settings);
     settings.c_cflag |= CLOCAL | CREAD;
     if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
@@ -82,6 +82,9 @@ void SerialDevice::close()
 {
     if (m_fd < 0)
         return;
+    // Whoever uses the terminal next finds it as we found it. Output still
+    // queued is not waited for: a line stuck by flow control would hold us.
+    ::tcsetattr(m_fd, TCSANOW, &m_savedSettings);
     // The exclusive flag belongs to the terminal, not to our descriptor: left
     // set, it would keep even us out when the port is opened again while some
     // other descriptor keeps the terminal alive.
@@ -92,7 +95,8 @@ void SerialDevice::close()
 void SerialDevice::lose()
 {
     // The device is gone; its descriptor will only ever report errors, so it
-    // is dropped rather than polled again.
+    // is dropped rather than polled again. Closing still puts the settings
+    // back where the terminal is only hung up, not removed.
     close();
 }
 

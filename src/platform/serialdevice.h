@@ -4,15 +4,17 @@
 
 #include <QString>
 #include <optional>
+#include <termios.h>
 
 enum class ModemLine { Dtr, Rts };
 
 // One POSIX serial device, opened for exclusive use in raw mode and closed
-// with the object. Transfers never block longer than the time-out they are
-// given. A device that goes away while open (an adapter pulled, the other end
-// of a pseudo-terminal closed) is closed at once, and from then on the object
-// behaves like one whose open failed: every call returns at once with nothing
-// done.
+// with the object. The line's own settings are put back when it is closed, so
+// a terminal that someone else uses is not left raw. Transfers never block
+// longer than the time-out they are given. A device that goes away while open
+// (an adapter pulled, the other end of a pseudo-terminal closed) is closed at
+// once, and from then on the object behaves like one whose open failed: every
+// call returns at once with nothing done.
 class SerialDevice
 {
 public:
@@ -50,4 +52,5 @@ public:
 private:
     void lose();
     int m_fd = -1;
+    termios m_savedSettings{};
 };
