@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <termios.h>
@@ -27,6 +28,18 @@ void makeRaw(int fd, const char *what)
     cfsetospeed(&settings, B9600);
     if (tcsetattr(fd, TCSANOW, &settings) != 0)
         fail(what);
+}
+
+// ZUNOV tells its emulator from a real port by this window size, which no real
+// terminal has: no rows or columns, "ZU" by "SM" pixels (the program's
+// serialdevice.cpp looks for it).
+void markAsEmulator(int fd)
+{
+    constexpr unsigned short kMarkWidth = 0x5A55;
+    constexpr unsigned short kMarkHeight = 0x534D;
+    const winsize mark{0, 0, kMarkWidth, kMarkHeight};
+    if (ioctl(fd, TIOCSWINSZ, &mark) != 0)
+        fail("marking the terminal");
 }
 
 void closeFd(int &fd)
@@ -54,6 +67,7 @@ PseudoTerminal::PseudoTerminal()
         if (m_slave < 0)
             fail("opening the slave");
         makeRaw(m_slave, "raw mode on the slave");
+        markAsEmulator(m_master);
     } catch (...) {
         closeFd(m_slave);
         closeFd(m_master);
