@@ -1,6 +1,7 @@
 #include "app/appwindows.h"
 #include "app/commandline.h"
 #include "app/tt_zunov.h"
+#include "link/portlist.h"
 #include "platform/application.h"
 
 #include <QTextStream>
@@ -43,6 +44,10 @@ int main(int argc, char *argv[])
     }
     if (terminal.version) {
         out << versionText() << '\n';
+        return EXIT_SUCCESS;
+    }
+    if (terminal.listPorts) {
+        out << portListText(listSerialPorts());
         return EXIT_SUCCESS;
     }
     if (!hasDisplay(arguments)) {
