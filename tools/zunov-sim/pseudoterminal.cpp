@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <system_error>
 #include <termios.h>
 #include <unistd.h>
@@ -77,7 +76,7 @@ PseudoTerminal::PseudoTerminal()
 
 PseudoTerminal::~PseudoTerminal()
 {
-    removeLink();
+    m_link.remove();
     hangUp();
 }
 
@@ -89,33 +88,7 @@ void PseudoTerminal::hangUp()
 
 void PseudoTerminal::createLink(const std::string &dirPath, const std::string &name)
 {
-    removeLink();
-    const std::string path = dirPath + '/' + name;
-    struct stat existing
-    {};
-    if (::lstat(path.c_str(), &existing) == 0) {
-        if (!S_ISLNK(existing.st_mode)) {
-            errno = EEXIST;
-            fail(path.c_str());
-        }
-        ::unlink(path.c_str());
-    }
-    if (::symlink(m_slavePath.c_str(), path.c_str()) != 0)
-        fail(path.c_str());
-    m_linkPath = path;
-}
-
-// Only our own link goes: if someone has pointed the name elsewhere in the
-// meantime, it is theirs now.
-void PseudoTerminal::removeLink()
-{
-    if (m_linkPath.empty())
-        return;
-    std::array<char, 256> target{};
-    const ssize_t length = ::readlink(m_linkPath.c_str(), target.data(), target.size() - 1);
-    if (length >= 0 && std::string(target.data(), static_cast<std::size_t>(length)) == m_slavePath)
-        ::unlink(m_linkPath.c_str());
-    m_linkPath.clear();
+    m_link.create(dirPath, name, m_slavePath);
 }
 
 } // namespace zunovsim
