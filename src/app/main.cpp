@@ -1,5 +1,6 @@
 #include "app/appwindows.h"
 #include "app/commandline.h"
+#include "app/configuration.h"
 #include "app/tt_zunov.h"
 #include "link/portlist.h"
 #include "platform/application.h"
@@ -62,7 +63,10 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    AppWindows windows;
+    Configuration configuration = readConfiguration(configurationFilePath());
+    if (!options.device.isEmpty())
+        configuration.device = options.device;
+    AppWindows windows(configuration);
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();
     return app.exec();

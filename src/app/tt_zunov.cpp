@@ -10,6 +10,8 @@
 #include "platform/labeltext.h"
 #include "ui_tt_zunov.h"
 
+#include <QDir>
+
 TT_ZUNOV *T_ZUNOV = nullptr;
 
 namespace {
@@ -59,7 +61,8 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     connectHandlers();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
-    serial = std::make_unique<TSerial>(configuration.port);
+    serial =
+        std::make_unique<TSerial>(configuration.port, QDir::currentPath(), configuration.device);
     applyStartupConfiguration(*serial);
     setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")
                    + QString::number(configuration.port) + QLatin1Char(' '));

@@ -20,10 +20,10 @@ int oneByteTimeoutMs(uint32_t multiplier, uint32_t constant)
 
 } // namespace
 
-TSerial::TSerial(int PortNumber, const QString &workingDirectory)
+TSerial::TSerial(int PortNumber, const QString &workingDirectory, const QString &device)
     : PortNumber(PortNumber)
 {
-    if (Handle.open(portDevicePath(PortNumber, workingDirectory))) {
+    if (Handle.open(chosenDevicePath(device, PortNumber, workingDirectory))) {
         ReadState();
         WriteState();
     }

@@ -7,17 +7,21 @@
 #include <QString>
 #include <cstdint>
 
-// The program's one serial port, opened by number for the whole run. Line
-// settings and time-outs are cached in records that are refreshed before each
-// change and written back whole, so that settings made earlier (by us or by the
-// port's previous user) survive. A port that could not be opened, or that went
-// away later, makes every call fail at once and quietly: setters then change
-// only the cached records, and WriteByte and ReadByte return 0 without waiting.
+// The program's one serial port, opened by number (or by the configured device
+// path) for the whole run. Line settings and time-outs are cached in records
+// that are refreshed before each change and written back whole, so that
+// settings made earlier (by us or by the port's previous user) survive. A port
+// that could not be opened, or that went away later, makes every call fail at
+// once and quietly: setters then change only the cached records, and WriteByte
+// and ReadByte return 0 without waiting.
 // Nothing here reports anything to the user.
 class TSerial
 {
 public:
-    explicit TSerial(int PortNumber, const QString &workingDirectory = QDir::currentPath());
+    // device: a path to open instead of the port of that number; empty for
+    // the port by number.
+    explicit TSerial(int PortNumber, const QString &workingDirectory = QDir::currentPath(),
+                     const QString &device = QString());
     virtual ~TSerial() = default;
 
     TSerial(const TSerial &) = delete;
