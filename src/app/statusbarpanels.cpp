@@ -30,3 +30,13 @@ QString StatusBarPanels::text(int index) const
 {
     return m_labels.at(index)->text();
 }
+
+void StatusBarPanels::setToolTip(int index, const QString &text)
+{
+    m_labels.at(index)->setToolTip(text);
+}
+
+QString StatusBarPanels::toolTip(int index) const
+{
+    return m_labels.at(index)->toolTip();
+}

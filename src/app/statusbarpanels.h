@@ -21,6 +21,8 @@ public:
 
     void setText(int index, const QString &text);
     QString text(int index) const;
+    void setToolTip(int index, const QString &text);
+    QString toolTip(int index) const;
 
 private:
     QList<QLabel *> m_labels;

@@ -6,6 +6,7 @@
 // link panel says.
 namespace StatusPanel {
 constexpr int LinkState = 1;
+constexpr int Device = 2;
 constexpr int LastAction = 4;
 
 inline const QString OnlineText = QStringLiteral("ONLINE");
