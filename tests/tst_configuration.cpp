@@ -11,10 +11,15 @@ private slots:
     void init();
     void values_data();
     void values();
+    void device_data();
+    void device();
     void noFile();
     void pathIsInWorkingDirectory();
 
 private:
+    // Writes the settings file and reads it as the program does.
+    Configuration readBack(const QByteArray &content) const;
+
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -22,6 +27,16 @@ void tst_Configuration::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+Configuration tst_Configuration::readBack(const QByteArray &content) const
+{
+    const QString path = m_dir->filePath(kConfigurationFileName);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    file.close();
+    return readConfiguration(path);
 }
 
 void tst_Configuration::values_data()
@@ -51,15 +66,36 @@ void tst_Configuration::values()
     QFETCH(QByteArray, content);
     QFETCH(qint32, port);
     QFETCH(qint32, pollPeriodMs);
-    const QString path = m_dir->filePath(kConfigurationFileName);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-
-    const Configuration configuration = readConfiguration(path);
+    const Configuration configuration = readBack(content);
     QCOMPARE(configuration.port, port);
     QCOMPARE(configuration.pollPeriodMs, pollPeriodMs);
+}
+
+void tst_Configuration::device_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("device");     // what the program opens: empty, by number
+    QTest::addColumn<QString>("deviceText"); // what the settings window shows; null: no key
+
+    QTest::newRow("no key") << QByteArray("[NASTAVENI]\nPort=2\n") << "" << QString();
+    QTest::newRow("path") << QByteArray("[NASTAVENI]\nZarizeni=/dev/ttyUSB0\n") << "/dev/ttyUSB0"
+                          << "/dev/ttyUSB0";
+    QTest::newRow("empty value: by number") << QByteArray("[NASTAVENI]\nZarizeni=\n") << ""
+                                            << "";
+    QTest::newRow("quoted, with blanks around")
+        << QByteArray("[NASTAVENI]\n zarizeni = '/dev/serial/by-id/usb-x' \n")
+        << "/dev/serial/by-id/usb-x"
+        << "/dev/serial/by-id/usb-x";
+}
+
+void tst_Configuration::device()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, deviceText);
+    const Configuration configuration = readBack(content);
+    QTEST(configuration.device, "device");
+    QCOMPARE(configuration.deviceText.has_value(), !deviceText.isNull());
+    QCOMPARE(configuration.deviceText.value_or(QString()), deviceText);
 }
 
 void tst_Configuration::noFile()

@@ -146,9 +146,9 @@ void tst_DataFiles::helpText()
     const QString text = lines.join(QLatin1Char('\n'));
     // Decoded as UTF-8: the Czech letters come out right, nothing is replaced.
     QVERIFY(!text.contains(QChar::ReplacementCharacter));
-    for (const char *topic :
-         {"Připojit", "Nastavení", "COM1", "ln -s /dev/ttyUSB0 COM1", "/dev/ttyS", "Graf", "E12",
-          "Odeslat data / START", "zunov-sim --help", "spuštění"})
+    for (const char *topic : {"Připojit", "Nastavení", "COM1", "ln -s /dev/ttyUSB0 COM1",
+                              "/dev/ttyS", "Graf", "E12", "Odeslat data / START",
+                              "zunov-sim --help", "spuštění", "Zařízení:", "zunov --list-ports"})
         QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
     for (const QString &line : lines)
         QVERIFY2(line.size() <= 80, qPrintable(line));

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <system_error>
 #include <termios.h>
 #include <unistd.h>
 
@@ -78,7 +79,8 @@ private slots:
     void portCanBeReopened();
     void generatorFrameIsReported();
     void linkPointsToSlave();
-    void staleLinkIsReplaced();
+    void linkNameTaken_data();
+    void linkNameTaken();
     void hangUpAfterExchanges();
     void lateByteComesAfterTheOthersWait();
     void floodSendsUnaskedBytes();
@@ -176,15 +178,75 @@ void tst_Emulator::linkPointsToSlave()
     QVERIFY(!QFileInfo(dir.filePath("COM3")).isSymLink());
 }
 
-void tst_Emulator::staleLinkIsReplaced()
+enum class Existing { UserLinkDangling, UserLinkIntoPts, RegularFile, StaleOfOurs, RunningOfOurs };
+
+void tst_Emulator::linkNameTaken_data()
 {
+    QTest::addColumn<Existing>("existing");
+    QTest::addColumn<bool>("replaced");
+    // An adapter unplugged leaves the user's link dangling; it is still theirs.
+    QTest::newRow("user's dangling link") << Existing::UserLinkDangling << false;
+    QTest::newRow("user's link into /dev/pts") << Existing::UserLinkIntoPts << false;
+    QTest::newRow("regular file") << Existing::RegularFile << false;
+    QTest::newRow("left behind by a killed emulator") << Existing::StaleOfOurs << true;
+    QTest::newRow("in use by a running emulator") << Existing::RunningOfOurs << false;
+}
+
+void tst_Emulator::linkNameTaken()
+{
+    QFETCH(Existing, existing);
+    QFETCH(bool, replaced);
     QTemporaryDir dir;
     const QString linkPath = dir.filePath("COM1");
-    QVERIFY(QFile::link("/dev/pts/nonexistent", linkPath));
+    const QString markPath = dir.filePath(".COM1.zunov-sim");
+    Emulator running;
+    switch (existing) {
+    case Existing::UserLinkDangling:
+        QVERIFY(QFile::link("/dev/ttyUSB7", linkPath));
+        break;
+    case Existing::UserLinkIntoPts:
+        QVERIFY(QFile::link("/dev/pts/0", linkPath));
+        break;
+    case Existing::RegularFile: {
+        QFile file(linkPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        break;
+    }
+    case Existing::StaleOfOurs: {
+        // What a killed emulator leaves: its link, and its mark, unlocked.
+        QVERIFY(QFile::link("/dev/pts/nonexistent", linkPath));
+        QFile mark(markPath);
+        QVERIFY(mark.open(QIODevice::WriteOnly));
+        mark.write("/dev/pts/nonexistent\n");
+        break;
+    }
+    case Existing::RunningOfOurs:
+        running.setLink(dir.path().toStdString(), 1);
+        running.start();
+        break;
+    }
+    const QFileInfo before(linkPath);
+    const QString targetBefore = before.symLinkTarget();
+
     Emulator emulator;
     emulator.setLink(dir.path().toStdString(), 1);
+    if (!replaced) {
+        try {
+            emulator.start();
+            QFAIL("the emulator took a name that is not its own");
+        } catch (const std::system_error &error) {
+            QCOMPARE(error.code(), std::errc::file_exists);
+        }
+        QCOMPARE(QFileInfo(linkPath).symLinkTarget(), targetBefore);
+        QCOMPARE(QFileInfo(linkPath).isSymLink(), before.isSymLink());
+        QCOMPARE(QFileInfo::exists(markPath), existing == Existing::RunningOfOurs);
+        return;
+    }
     emulator.start();
     QCOMPARE(QFileInfo(linkPath).symLinkTarget(), QString::fromStdString(emulator.slavePath()));
+    emulator.stop();
+    QVERIFY(!QFileInfo(linkPath).isSymLink());
+    QVERIFY(!QFileInfo::exists(markPath));
 }
 
 void tst_Emulator::hangUpAfterExchanges()

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -37,6 +39,9 @@ private slots:
     void closingKeepsTypedTextAndWritesNothing();
     void pastedLineBreakKeepsFileLines_data();
     void pastedLineBreakKeepsFileLines();
+    void deviceSaved_data();
+    void deviceSaved();
+    void refusedWriteKeepsAllThreeKeys();
 
 private:
     QString iniPath() const { return QDir::current().filePath(QStringLiteral("ZUNOV.INI")); }
@@ -47,6 +52,7 @@ private:
         return window.findChild<QLineEdit *>(name);
     }
     static void save(TNast &window) { window.findChild<QPushButton *>("Button2")->click(); }
+    static QComboBox *devices(TNast &window) { return window.findChild<QComboBox *>("Zarizeni"); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_savedDir;
@@ -96,6 +102,18 @@ void tst_TNast::layout()
     QCOMPARE(QApplication::focusWidget(), window.findChild<QPushButton *>("Button2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), box(window, "TSER"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(devices(window)->isAncestorOf(QApplication::focusWidget())
+            || QApplication::focusWidget() == devices(window));
+
+    // The device row goes below the two rows that were there.
+    QCOMPARE(window.findChild<QLabel *>("Label5")->text(), QStringLiteral("Zařízení:"));
+    QCOMPARE(devices(window)->geometry(), QRect(136, 72, 275, 21));
+    QCOMPARE(box(window, "TSER")->geometry(), QRect(136, 48, 65, 21));
+    QCOMPARE(window.size(), QSize(417, 103));
+    QVERIFY(devices(window)->isEditable());
+    QCOMPARE(devices(window)->itemText(0), QStringLiteral("(podle čísla portu)"));
+    QCOMPARE(devices(window)->itemData(0).toString(), QString());
 }
 
 void tst_TNast::boxesFilledAtCreation_data()
@@ -346,6 +364,71 @@ void tst_TNast::pastedLineBreakKeepsFileLines()
     QCOMPARE(lines.at(3), QByteArray());
     QVERIFY(!iniBytes().contains("\r\r"));
     QVERIFY(!iniBytes().contains("\r["));
+}
+
+void tst_TNast::deviceSaved_data()
+{
+    // typed: text typed into the device box; "<pick>" chooses the empty
+    // choice from the list.
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray noDevice = "[NASTAVENI]\r\nPort=1\r\nTSER=1000\r\n";
+    const QByteArray handWritten =
+        "[NASTAVENI]\r\nPort=1\r\nZarizeni = '/dev/ttyACM0'\r\nTSER=1000\r\n";
+    QTest::newRow("no key, nothing chosen: no line added") << noDevice << QString() << noDevice;
+    QTest::newRow("no key, a path typed: all three keys")
+        << noDevice << "/dev/ttyUSB0"
+        << QByteArray("[NASTAVENI]\r\nPort=1\r\nTSER=1000\r\nZarizeni=/dev/ttyUSB0\r\n");
+    QTest::newRow("hand-written line kept as written") << handWritten << QString() << handWritten;
+    QTest::newRow("empty choice picked: by the port number again")
+        << handWritten << "<pick>"
+        << QByteArray("[NASTAVENI]\r\nPort=1\r\nZarizeni = \r\nTSER=1000\r\n");
+}
+
+void tst_TNast::deviceSaved()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    writeIni(ini);
+    RecordingMessageSink sink;
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    window.show();
+    QComboBox *choice = devices(window);
+    if (typed == QLatin1String("<pick>")) {
+        choice->setCurrentIndex(0);
+        emit choice->activated(0);
+        QCOMPARE(choice->currentText(), QString());
+    } else if (!typed.isNull()) {
+        choice->lineEdit()->setFocus();
+        choice->lineEdit()->selectAll();
+        QTest::keyClicks(choice->lineEdit(), typed);
+    }
+    save(window);
+    QCOMPARE(sink.texts(), QStringList{RestartMessage});
+    QCOMPARE(iniBytes(), saved);
+}
+
+void tst_TNast::refusedWriteKeepsAllThreeKeys()
+{
+    const QByteArray ini = "[NASTAVENI]\r\nPort=1\r\nTSER=1000\r\nZarizeni=/dev/ttyS0\r\n";
+    writeIni(ini);
+    QVERIFY(QFile::setPermissions(iniPath(), QFile::ReadOwner));
+    const auto restore = qScopeGuard(
+        [&] { QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner); });
+    RecordingMessageSink sink;
+    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    window.show();
+    QCOMPARE(devices(window)->currentText(), QStringLiteral("/dev/ttyS0"));
+    box(window, "Port")->setText("2");
+    box(window, "TSER")->setText("500");
+    devices(window)->setEditText("/dev/ttyUSB1");
+    save(window);
+    QCOMPARE(sink.messages().size(), 1);
+    QCOMPARE(sink.messages().at(0).first, MessageKind::Error);
+    QCOMPARE(iniBytes(), ini);
+    QVERIFY(!m_restart);
 }
 
 QTEST_MAIN(tst_TNast)

@@ -137,11 +137,13 @@ void tst_TT_ZUNOV::configuration()
     QCOMPARE(window->Timer2->interval(), pollInterval);
     QCOMPARE(window->Timer3->interval(), resetInterval);
 
-    // Even once online, a period of 0 or below never starts polling.
+    // Even once online, a period of 0 or below never starts polling. A period
+    // of 1 ms has asked the missing instrument three times by now, and backs off.
     window->state.online = true;
     window->Timer2->setEnabled(true);
     QTest::qWait(150);
-    QCOMPARE(window->Timer2->interval(), pollInterval);
+    QCOMPARE(window->Timer2->interval(),
+             pollInterval == 1 ? LinkLife::kBackOffPollPeriodMs : pollInterval);
     QCOMPARE(window->Timer2->isCounting(), pollInterval > 0);
 }
 
@@ -158,10 +160,11 @@ void tst_TT_ZUNOV::portIsOpenedAndConfigured()
 
 void tst_TT_ZUNOV::onlineFlagShownWithinATick()
 {
-    ProgramFixture program(offline());
+    ProgramFixture program;
     program.start();
     TT_ZUNOV *window = program.window();
     window->state.online = true;
+    window->state.link.handshakePassed();
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), QStringLiteral("ONLINE"), 300);
 }
 

@@ -21,5 +21,7 @@ Configuration readConfiguration(const QString &path)
         parseInteger(configuration.portText.value_or(QString())).value_or(kDefaultPort);
     configuration.pollPeriodMs = parseInteger(configuration.pollPeriodText.value_or(QString()))
                                      .value_or(kDefaultPollPeriodMs);
+    configuration.deviceText = text.value(section, QString::fromLatin1(kDeviceKey));
+    configuration.device = configuration.deviceText.value_or(QString());
     return configuration;
 }

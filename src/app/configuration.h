@@ -3,12 +3,14 @@
 #include <QString>
 #include <optional>
 
-// The program's settings file, in the working directory, and the two settings
-// it holds.
+// The program's settings file, in the working directory, and the settings it
+// holds.
 inline constexpr char kConfigurationFileName[] = "ZUNOV.INI";
 inline constexpr char kConfigurationSection[] = "NASTAVENI";
 inline constexpr char kPortKey[] = "Port";
 inline constexpr char kPollPeriodKey[] = "TSER";
+// A device path opened instead of the port by number; absent or empty: by number.
+inline constexpr char kDeviceKey[] = "Zarizeni";
 
 // Used when the file gives no usable port number.
 inline constexpr qint32 kDefaultPort = 1;
@@ -19,10 +21,12 @@ struct Configuration
 {
     qint32 port = kDefaultPort;
     qint32 pollPeriodMs = kDefaultPollPeriodMs;
+    QString device; // the device to open in this run; empty: the port by number
     // The values as stored, for the settings window to show; nothing when the
     // key is absent.
     std::optional<QString> portText;
     std::optional<QString> pollPeriodText;
+    std::optional<QString> deviceText;
 };
 
 // The working directory, not the program's folder: the settings go with the

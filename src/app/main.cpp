@@ -1,9 +1,11 @@
 #include "app/appwindows.h"
 #include "app/commandline.h"
+#include "app/configuration.h"
 #include "app/displaycheck.h"
 #include "app/startcheck.h"
 #include "app/startfolder.h"
 #include "app/tt_zunov.h"
+#include "link/portlist.h"
 #include "platform/application.h"
 
 #include <QFileInfo>
@@ -42,6 +44,10 @@ int main(int argc, char *argv[])
         out << versionText() << '\n';
         return EXIT_SUCCESS;
     }
+    if (terminal.listPorts) {
+        out << portListText(listSerialPorts());
+        return EXIT_SUCCESS;
+    }
     if (!hasDisplay(arguments)) {
         err << "zunov: chybí grafický displej (proměnná DISPLAY není nastavena)\n";
         return kNoDisplayStatus;
@@ -56,13 +62,19 @@ int main(int argc, char *argv[])
         return kWrongArgumentsStatus;
     }
     // Named from where the program was started, whatever folder it works in.
-    const QString logFile =
-        options.logFile.isEmpty() ? QString() : QFileInfo(options.logFile).absoluteFilePath();
+    const auto absolute = [](const QString &path) {
+        return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    };
+    const QString logFile = absolute(options.logFile);
+    const QString device = absolute(options.device);
 
     const auto startCheck = StartCheck::fromEnvironment();
     if (!enterStartFolder(options))
         return kWorkFolderUnusableStatus;
-    AppWindows windows;
+    Configuration configuration = readConfiguration(configurationFilePath());
+    if (!device.isEmpty())
+        configuration.device = device;
+    AppWindows windows(configuration);
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();
     if (!logFile.isEmpty())

@@ -47,3 +47,13 @@ void StatusBarPanels::refresh(int index)
     // the panel shows what is going on before they do.
     label->repaint();
 }
+
+void StatusBarPanels::setToolTip(int index, const QString &text)
+{
+    m_labels.at(index)->setToolTip(text);
+}
+
+QString StatusBarPanels::toolTip(int index) const
+{
+    return m_labels.at(index)->toolTip();
+}

@@ -22,6 +22,8 @@ public:
 
     void setText(int index, const QString &text);
     QString text(int index) const;
+    void setToolTip(int index, const QString &text);
+    QString toolTip(int index) const;
 
     // A marker stays after the panel's text, whatever the text is set to,
     // until it is set empty again.

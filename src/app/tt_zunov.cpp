@@ -11,6 +11,8 @@
 #include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
+#include <QDir>
+
 TT_ZUNOV *T_ZUNOV = nullptr;
 
 namespace {
@@ -61,8 +63,10 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     setUpRecordMenus();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
-    serial = std::make_unique<TSerial>(configuration.port);
+    serial =
+        std::make_unique<TSerial>(configuration.port, QDir::currentPath(), configuration.device);
     applyStartupConfiguration(*serial);
+    showDevice();
     setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")
                    + QString::number(configuration.port) + QLatin1Char(' '));
     NakresliUkazku();
@@ -162,12 +166,15 @@ void TT_ZUNOV::Nastaven1Click()
 
 void TT_ZUNOV::Timer1Timer()
 {
-    if (state.online) {
-        m_panels->setText(StatusPanel::LinkState, StatusPanel::OnlineText);
-        Timer2->setInterval(pollInterval(state.pollPeriodMs));
-    } else {
-        m_panels->setText(StatusPanel::LinkState, StatusPanel::OfflineText);
-    }
+    watchLink();
+    // ONLINE only while the instrument answers: the online flag alone says
+    // that a handshake once passed, and polling goes on by it.
+    const bool linkUp = state.online && serial->IsOpen() && state.link.instrumentAnswering();
+    if (state.online)
+        Timer2->setInterval(pollInterval(state.link.pollPeriodMs(state.pollPeriodMs)));
+    m_panels->setText(StatusPanel::LinkState,
+                      linkUp ? StatusPanel::OnlineText : StatusPanel::OfflineText);
+    showValuesAsCurrent(linkUp || !state.online);
     if (state.restartRequested)
         close();
 }

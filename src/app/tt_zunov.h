@@ -43,10 +43,12 @@ public:
     Timer *const Timer6;
     Timer *const Timer7;
 
-    // The one link to the instrument, open from start-up to the end.
+    // The one link to the instrument, from start-up to the end; reopened
+    // when its device comes back.
     TSerial &serialPort() const { return *serial; }
 
     QString panelText(int index) const { return m_panels->text(index); }
+    QString panelToolTip(int index) const { return m_panels->toolTip(index); }
 
     // Draws the generator preview from the current waveform table.
     void NakresliUkazku();
@@ -78,6 +80,12 @@ private:
     void Timer1Timer();
     void Timer3Timer();
     void Nastaven1Click();
+
+    // Link upkeep
+    bool openPort();
+    void watchLink();
+    void showDevice();
+    void showValuesAsCurrent(bool current);
 
     // Measurements
     void Timer2Timer();

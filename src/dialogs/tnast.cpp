@@ -2,9 +2,12 @@
 
 #include "app/configuration.h"
 #include "dialogs/typinglimit.h"
+#include "link/portlist.h"
 #include "platform/messages.h"
 #include "ui_tnast.h"
 
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QShortcut>
 
 TNast *Nast = nullptr;
@@ -21,6 +24,19 @@ constexpr int PeriodTypingLimit = 5;
 
 const QString RestartMessage = QStringLiteral(
     "Nové nastavení se projeví až po restarování programu. Proram bude nyní ukončen!! ");
+// The empty choice: no device path, the port is found by its number.
+const QString ByPortNumberText = QStringLiteral("podle čísla portu");
+
+// The stable by-id links are long and say little; their readable names say
+// which adapter it is. The path is what gets saved either way.
+QString choiceText(const SerialPortInfo &port)
+{
+    if (port.path.startsWith(QLatin1String("/dev/serial/")))
+        return port.name;
+    return port.name == QFileInfo(port.path).fileName()
+               ? port.path
+               : QStringLiteral("%1 – %2").arg(port.path, port.name);
+}
 
 } // namespace
 
@@ -45,23 +61,61 @@ TNast::TNast(bool *restartRequest, const Configuration &configuration, QWidget *
     ui->Port->setText(configuration.portText.value_or(ui->Port->text()));
     ui->TSER->setText(configuration.pollPeriodText.value_or(ui->TSER->text()));
 
+    m_storedDevice = configuration.deviceText;
+    // Completing a typed path with a list entry would put a readable name,
+    // not a path, into the box.
+    ui->Zarizeni->setCompleter(nullptr);
+    ui->Zarizeni->lineEdit()->setPlaceholderText(ByPortNumberText);
+    ui->Zarizeni->setEditText(m_storedDevice.value_or(QString()));
+
     limitTyping(ui->Port, PortTypingLimit);
     limitTyping(ui->TSER, PeriodTypingLimit);
 
     connect(ui->Button2, &QPushButton::clicked, this,
             [this] { reportingErrors([this] { Button2Click(); }); });
+    connect(ui->Zarizeni, &QComboBox::activated, this, &TNast::pickPort);
 }
 
 TNast::~TNast() = default;
 
+void TNast::showEvent(QShowEvent *event)
+{
+    listPorts();
+    QWidget::showEvent(event);
+}
+
+void TNast::listPorts()
+{
+    const QString typed = ui->Zarizeni->currentText();
+    ui->Zarizeni->clear();
+    ui->Zarizeni->addItem(QStringLiteral("(%1)").arg(ByPortNumberText), QString());
+    for (const SerialPortInfo &port : listSerialPorts()) {
+        ui->Zarizeni->addItem(choiceText(port), port.path);
+        ui->Zarizeni->setItemData(ui->Zarizeni->count() - 1, port.path, Qt::ToolTipRole);
+    }
+    ui->Zarizeni->setEditText(typed);
+}
+
+// The list shows names; the box takes the path that goes into the file.
+void TNast::pickPort(int index)
+{
+    ui->Zarizeni->setEditText(ui->Zarizeni->itemData(index).toString());
+}
+
 void TNast::Button2Click()
 {
-    // Both keys in one update: a refused write must not leave the new port
+    // All keys in one update: a refused write must not leave the new port
     // beside the old period. If it throws, the user is told and nothing
     // below happens, so the program keeps running with the window open.
-    m_settings.writeStrings(QLatin1String(kConfigurationSection),
-                            {{QLatin1String(kPortKey), ui->Port->text()},
-                             {QLatin1String(kPollPeriodKey), ui->TSER->text()}});
+    QList<QPair<QString, QString>> keys{{QLatin1String(kPortKey), ui->Port->text()},
+                                        {QLatin1String(kPollPeriodKey), ui->TSER->text()}};
+    // The device line is only touched when the choice changed: a file that
+    // never had the key gets none for the empty choice, and a hand-written
+    // line stays as it was written.
+    const QString device = ui->Zarizeni->currentText();
+    if (device != m_storedDevice.value_or(QString()))
+        keys.append({QLatin1String(kDeviceKey), device});
+    m_settings.writeStrings(QLatin1String(kConfigurationSection), keys);
     showMessage(RestartMessage);
     if (m_restartRequest)
         *m_restartRequest = true;

@@ -5,13 +5,25 @@
 #include "dialogs/handshake.h"
 #include "dialogs/tpripoj.h"
 #include "link/exchange.h"
+#include "link/openfailure.h"
 #include "link/tserial.h"
 #include "platform/messages.h"
+#include "platform/portholder.h"
 
 void TT_ZUNOV::Pripojit1Click()
 {
     if (!Pripoj)
         return;
+    // A port that cannot be opened fails every step of the test at once; the
+    // user learns more from one message that says why.
+    if (!openPort()) {
+        const DeviceStatus device = serial->deviceStatus();
+        const std::optional<PortHolder> holder =
+            openFailureOf(device.openError) == OpenFailure::Busy ? findPortHolder(device.path)
+                                                                 : std::nullopt;
+        showWarning(cannotOpenMessage(device.path, device.openError, holder));
+        return;
+    }
     Pripoj->show();
     Timer4->setEnabled(true);
     Pripoj->setProgress(0);
@@ -65,6 +77,7 @@ void TT_ZUNOV::finishHandshake(bool linkUp)
     if (linkUp) {
         showMessage(Handshake::OnlineMessage);
         state.online = true;
+        state.link.handshakePassed();
         Timer2->setEnabled(true);
     } else {
         Pripoj->setStepText(Handshake::RetryText);

@@ -15,10 +15,12 @@ bool writeThenRead(TSerial &port, uint8_t request, uint8_t &reply)
 int runExchange(TSerial &port, const Frame &request, Frame &reply)
 {
     port.PurgeInput();
-    int received = 0;
-    for (size_t i = 0; i < request.size(); ++i)
-        received += writeThenRead(port, request[i], reply[i]) ? 1 : 0;
-    return received;
+    size_t received = 0;
+    while (received < request.size() && writeThenRead(port, request[received], reply[received]))
+        ++received;
+    for (size_t unanswered = received + 1; unanswered < request.size(); ++unanswered)
+        port.WriteByte(request[unanswered]);
+    return int(received);
 }
 
 bool exchangeByte(TSerial &port, uint8_t request, uint8_t &reply)

@@ -22,3 +22,8 @@ QString portDevicePath(int number, const QString &workingDirectory)
         return local;
     return QStringLiteral("/dev/ttyS") + QString::number(number - kFirstConventionalPort);
 }
+
+QString chosenDevicePath(const QString &device, int number, const QString &workingDirectory)
+{
+    return device.isEmpty() ? portDevicePath(number, workingDirectory) : device;
+}

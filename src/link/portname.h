@@ -13,3 +13,7 @@ QString portName(int number);
 // working directory, which then does not exist. This is the one place that
 // knows the mapping; a Windows build would return the native COM name here.
 QString portDevicePath(int number, const QString &workingDirectory);
+
+// The device the program opens: the configured device path when there is one
+// (a by-id link, /dev/ttyUSB0…), otherwise the port of that number as above.
+QString chosenDevicePath(const QString &device, int number, const QString &workingDirectory);

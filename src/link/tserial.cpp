@@ -2,6 +2,7 @@
 
 #include "link/portname.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <climits>
 
@@ -20,13 +21,37 @@ int oneByteTimeoutMs(uint32_t multiplier, uint32_t constant)
 
 } // namespace
 
-TSerial::TSerial(int PortNumber, const QString &workingDirectory)
-    : PortNumber(PortNumber)
+TSerial::TSerial(int PortNumber, const QString &workingDirectory, const QString &device)
+    : m_workingDirectory(workingDirectory)
+    , m_device(device)
+    , PortNumber(PortNumber)
 {
-    if (Handle.open(portDevicePath(PortNumber, workingDirectory))) {
-        ReadState();
-        WriteState();
-    }
+    open();
+}
+
+bool TSerial::reopen()
+{
+    return IsOpen() || open();
+}
+
+bool TSerial::open()
+{
+    // Worked out afresh each time: a COM<N> link made after start-up counts.
+    m_devicePath = chosenDevicePath(m_device, PortNumber, m_workingDirectory);
+    m_resolvedPath = QFileInfo(m_devicePath).canonicalFilePath();
+    if (!Handle.open(m_devicePath))
+        return false;
+    ReadState();
+    WriteState();
+    return true;
+}
+
+DeviceStatus TSerial::deviceStatus() const
+{
+    const PortState state = IsOpen()   ? PortState::Open
+                            : isLost() ? PortState::Lost
+                                       : PortState::NotOpen;
+    return {m_devicePath, m_resolvedPath, state, Handle.openError(), Handle.isEmulatorTerminal()};
 }
 
 bool TSerial::SetBufferSizes(int32_t InQueue, int32_t OutQueue)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/devicestatus.h"
 #include "link/serialrecords.h"
 #include "platform/serialdevice.h"
 
@@ -7,17 +8,21 @@
 #include <QString>
 #include <cstdint>
 
-// The program's one serial port, opened by number for the whole run. Line
-// settings and time-outs are cached in records that are refreshed before each
-// change and written back whole, so that settings made earlier (by us or by the
-// port's previous user) survive. A port that could not be opened, or that went
-// away later, makes every call fail at once and quietly: setters then change
-// only the cached records, and WriteByte and ReadByte return 0 without waiting.
+// The program's one serial port, opened by number (or by the configured device
+// path) for the whole run. Line settings and time-outs are cached in records
+// that are refreshed before each change and written back whole, so that
+// settings made earlier (by us or by the port's previous user) survive. A port
+// that could not be opened, or that went away later, makes every call fail at
+// once and quietly: setters then change only the cached records, and WriteByte
+// and ReadByte return 0 without waiting, until reopen() brings it back.
 // Nothing here reports anything to the user.
 class TSerial
 {
 public:
-    explicit TSerial(int PortNumber, const QString &workingDirectory = QDir::currentPath());
+    // device: a path to open instead of the port of that number; empty for
+    // the port by number.
+    explicit TSerial(int PortNumber, const QString &workingDirectory = QDir::currentPath(),
+                     const QString &device = QString());
     virtual ~TSerial() = default;
 
     TSerial(const TSerial &) = delete;
@@ -57,6 +62,17 @@ public:
     int32_t ReadByte(uint8_t *target);
 
     bool IsOpen() const { return Handle.isOpen(); }
+    // Opens the same choice of device again when it is not open, keeping the
+    // cached records; the caller then applies the start-up configuration.
+    // True when the port is open afterwards.
+    bool reopen();
+    // The port was open and its device went away; reopen() may bring it back.
+    bool isLost() const { return Handle.wasLost(); }
+    // Notices a device that went away while the port was idle.
+    void checkLine() { Handle.checkLine(); }
+    // Where the port leads and how it stands, as of the last open.
+    DeviceStatus deviceStatus() const;
+
     // Throws away bytes that came in late, before an exchange that must start
     // in step with the instrument.
     void PurgeInput();
@@ -68,8 +84,13 @@ public:
 private:
     int readTimeoutMs() const;
     int writeTimeoutMs() const;
+    bool open();
 
     SerialDevice Handle;
+    QString m_workingDirectory;
+    QString m_device;
+    QString m_devicePath;
+    QString m_resolvedPath;
     int32_t PortNumber = 0;
     SerialLineSettings LineSettings;
     SerialTimeouts Timeouts;

@@ -28,12 +28,15 @@ void TT_ZUNOV::Timer2Timer()
     Timer3->setEnabled(true);
     m_panels->setText(StatusPanel::LastAction, ActionText::Receiving.toString());
     state.tx[0] = Command::Poll;
-    if (runExchange(*serial, state.tx, state.rx) < int(state.rx.size())) {
+    const bool wholeReply = runExchange(*serial, state.tx, state.rx) == int(state.rx.size());
+    state.link.pollEnded(wholeReply);
+    if (!wholeReply) {
         // Showing what is left of an earlier reply would pass old values off
         // as new ones; a reply counts only when all four bytes came.
         m_panels->setText(StatusPanel::LastAction, NoReplyText);
         return;
     }
+    showValuesAsCurrent(true);
     showReply(interpretReply(state.rx));
 }
 

@@ -13,10 +13,22 @@ MessageSink &currentSink()
     return sink;
 }
 
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
 void showModalBox(MessageKind kind, const QString &text)
 {
-    QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QApplication::applicationName(), text, QMessageBox::Ok,
+    QMessageBox box(iconOf(kind), QApplication::applicationName(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
@@ -34,6 +46,11 @@ void deliver(MessageKind kind, const QString &text)
 void showMessage(const QString &text)
 {
     deliver(MessageKind::Information, text);
+}
+
+void showWarning(const QString &text)
+{
+    deliver(MessageKind::Warning, text);
 }
 
 void showError(const QString &text)

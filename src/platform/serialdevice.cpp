@@ -36,6 +36,19 @@ Clock::time_point deadlineAfter(int timeoutMs)
 
 constexpr short kHangUpEvents = POLLHUP | POLLERR | POLLNVAL;
 
+// The instrument emulator marks its pseudo-terminal with a window size that no
+// real terminal has: no rows or columns, and "ZU" by "SM" pixels (zunov-sim's
+// pseudoterminal.cpp sets it). A serial port reports a size of all zeros.
+constexpr unsigned short kEmulatorMarkWidth = 0x5A55;
+constexpr unsigned short kEmulatorMarkHeight = 0x534D;
+
+bool carriesEmulatorMark(int fd)
+{
+    winsize size{};
+    return ::ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_row == 0 && size.ws_col == 0
+           && size.ws_xpixel == kEmulatorMarkWidth && size.ws_ypixel == kEmulatorMarkHeight;
+}
+
 } // namespace
 
 SerialDevice::~SerialDevice()
@@ -49,39 +62,51 @@ bool SerialDevice::open(const QString &path)
     const QByteArray nativePath = QFile::encodeName(path);
     const int fd = ::open(nativePath.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return fail(-1, errno);
 
     struct stat status
     {};
+    if (::fstat(fd, &status) != 0)
+        return fail(fd, errno);
+    if (!S_ISCHR(status.st_mode) || !::isatty(fd))
+        return fail(fd, ENOTTY);
     // TIOCEXCL keeps other users from opening the port, but not root; the lock
     // covers that case and programs that only check locks. The lock comes
     // first, so that a second opener never touches the holder's TIOCEXCL.
-    if (::fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode) || !::isatty(fd)
-        || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return false;
-    }
-    termios settings{};
-    if (::ioctl(fd, TIOCEXCL) != 0 || ::tcgetattr(fd, &settings) != 0) {
-        ::ioctl(fd, TIOCNXCL);
-        ::close(fd);
-        return false;
-    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return fail(fd, errno == EWOULDBLOCK ? EBUSY : errno);
+    if (::tcgetattr(fd, &m_savedSettings) != 0 || ::ioctl(fd, TIOCEXCL) != 0)
+        return fail(fd, errno);
+    termios settings = m_savedSettings;
     ::cfmakeraw(&settings);
     settings.c_cflag |= CLOCAL | CREAD;
     if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
+        const int error = errno;
         ::ioctl(fd, TIOCNXCL);
-        ::close(fd);
-        return false;
+        return fail(fd, error);
     }
     m_fd = fd;
+    m_openError = 0;
+    m_lost = false;
+    m_emulator = carriesEmulatorMark(fd);
     return true;
+}
+
+bool SerialDevice::fail(int fd, int error)
+{
+    if (fd >= 0)
+        ::close(fd);
+    m_openError = error;
+    return false;
 }
 
 void SerialDevice::close()
 {
     if (m_fd < 0)
         return;
+    // Whoever uses the terminal next finds it as we found it. Output still
+    // queued is not waited for: a line stuck by flow control would hold us.
+    ::tcsetattr(m_fd, TCSANOW, &m_savedSettings);
     // The exclusive flag belongs to the terminal, not to our descriptor: left
     // set, it would keep even us out when the port is opened again while some
     // other descriptor keeps the terminal alive.
@@ -92,8 +117,10 @@ void SerialDevice::close()
 void SerialDevice::lose()
 {
     // The device is gone; its descriptor will only ever report errors, so it
-    // is dropped rather than polled again.
+    // is dropped rather than polled again. Closing still puts the settings
+    // back where the terminal is only hung up, not removed.
     close();
+    m_lost = true;
 }
 
 int SerialDevice::readByte(uint8_t &target, int timeoutMs)
@@ -191,6 +218,16 @@ void SerialDevice::discardInput()
             lose();
         return;
     }
+}
+
+void SerialDevice::checkLine()
+{
+    if (!isOpen())
+        return;
+    // Hang-up and error events are reported whatever is asked for.
+    pollfd request{m_fd, 0, 0};
+    if (::poll(&request, 1, 0) > 0 && (request.revents & kHangUpEvents))
+        lose();
 }
 
 std::optional<SerialLineParameters> SerialDevice::lineParameters() const

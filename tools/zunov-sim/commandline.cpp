@@ -29,6 +29,8 @@ std::string CommandLine::helpText()
            "program can be tried without hardware. The first line of output is the\n"
            "terminal's path; then one line per generator frame received and per hang-up.\n"
            "Runs until SIGINT or SIGTERM (Ctrl+C), or until it hangs up on purpose.\n"
+           "An existing COM<N> that is not a link left behind by the emulator is never\n"
+           "replaced: zunov-sim then exits with status 3.\n"
            "\n"
            "  --help              show this text and exit\n"
            "  --dir DIR           folder for the COM<N> link (default: current folder)\n"

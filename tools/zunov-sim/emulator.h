@@ -39,7 +39,9 @@ public:
     void setLink(const std::string &dirPath, int portNumber);
     void setReportHandler(ReportHandler handler);
 
-    void start(); // throws std::system_error when no pseudo-terminal can be made
+    // Throws std::system_error when no pseudo-terminal can be made, or (with
+    // EEXIST) when the link's name is taken by something not ours.
+    void start();
     void stop();
     bool isRunning() const;
 

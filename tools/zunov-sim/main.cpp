@@ -14,6 +14,9 @@ using namespace zunovsim;
 namespace {
 // How often the main thread looks whether the emulator has hung up.
 constexpr long kWaitSliceNs = 100'000'000;
+// The exit status when COM<N> is someone else's: scripts/run then starts the
+// program against that link without us.
+constexpr int kLinkNameTaken = 3;
 
 std::mutex outputMutex;
 
@@ -54,6 +57,11 @@ int main(int argc, char *argv[])
     try {
         emulator.start();
     } catch (const std::system_error &error) {
+        if (error.code() == std::errc::file_exists) {
+            std::cerr << "zunov-sim: " << error.what()
+                      << ": not a link left by the emulator, so it is left alone\n";
+            return kLinkNameTaken;
+        }
         std::cerr << "zunov-sim: " << error.what() << '\n';
         return 1;
     }

@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
-#include <sys/stat.h>
+#include <sys/ioctl.h>
 #include <system_error>
 #include <termios.h>
 #include <unistd.h>
@@ -27,6 +27,18 @@ void makeRaw(int fd, const char *what)
     cfsetospeed(&settings, B9600);
     if (tcsetattr(fd, TCSANOW, &settings) != 0)
         fail(what);
+}
+
+// ZUNOV tells its emulator from a real port by this window size, which no real
+// terminal has: no rows or columns, "ZU" by "SM" pixels (the program's
+// serialdevice.cpp looks for it).
+void markAsEmulator(int fd)
+{
+    constexpr unsigned short kMarkWidth = 0x5A55;
+    constexpr unsigned short kMarkHeight = 0x534D;
+    const winsize mark{0, 0, kMarkWidth, kMarkHeight};
+    if (ioctl(fd, TIOCSWINSZ, &mark) != 0)
+        fail("marking the terminal");
 }
 
 void closeFd(int &fd)
@@ -54,6 +66,7 @@ PseudoTerminal::PseudoTerminal()
         if (m_slave < 0)
             fail("opening the slave");
         makeRaw(m_slave, "raw mode on the slave");
+        markAsEmulator(m_master);
     } catch (...) {
         closeFd(m_slave);
         closeFd(m_master);
@@ -63,7 +76,7 @@ PseudoTerminal::PseudoTerminal()
 
 PseudoTerminal::~PseudoTerminal()
 {
-    removeLink();
+    m_link.remove();
     hangUp();
 }
 
@@ -75,33 +88,7 @@ void PseudoTerminal::hangUp()
 
 void PseudoTerminal::createLink(const std::string &dirPath, const std::string &name)
 {
-    removeLink();
-    const std::string path = dirPath + '/' + name;
-    struct stat existing
-    {};
-    if (::lstat(path.c_str(), &existing) == 0) {
-        if (!S_ISLNK(existing.st_mode)) {
-            errno = EEXIST;
-            fail(path.c_str());
-        }
-        ::unlink(path.c_str());
-    }
-    if (::symlink(m_slavePath.c_str(), path.c_str()) != 0)
-        fail(path.c_str());
-    m_linkPath = path;
-}
-
-// Only our own link goes: if someone has pointed the name elsewhere in the
-// meantime, it is theirs now.
-void PseudoTerminal::removeLink()
-{
-    if (m_linkPath.empty())
-        return;
-    std::array<char, 256> target{};
-    const ssize_t length = ::readlink(m_linkPath.c_str(), target.data(), target.size() - 1);
-    if (length >= 0 && std::string(target.data(), static_cast<std::size_t>(length)) == m_slavePath)
-        ::unlink(m_linkPath.c_str());
-    m_linkPath.clear();
+    m_link.create(dirPath, name, m_slavePath);
 }
 
 } // namespace zunovsim

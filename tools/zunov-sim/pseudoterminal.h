@@ -1,5 +1,7 @@
 #pragma once
 
+#include "portlink.h"
+
 #include <string>
 
 namespace zunovsim {
@@ -27,23 +29,20 @@ public:
     int slaveFd() const { return m_slave; }
     bool isOpen() const { return m_master >= 0; }
 
-    // Makes dirPath/name a symbolic link to the slave, the way a user links a
-    // real adapter (ln -s /dev/ttyUSB0 COM1). A link left over from an earlier
-    // run is replaced; anything else of that name is left alone and reported.
-    // The link is removed again on destruction.
+    // Makes dirPath/name a symbolic link to the slave (see PortLink: only a
+    // link an earlier emulator left behind is replaced; a name taken by
+    // anything else throws with EEXIST). The link goes again on destruction.
     void createLink(const std::string &dirPath, const std::string &name);
-    const std::string &linkPath() const { return m_linkPath; }
+    const std::string &linkPath() const { return m_link.path(); }
 
     // Closes our ends, so the other side sees the line hang up.
     void hangUp();
 
 private:
-    void removeLink();
-
     int m_master = -1;
     int m_slave = -1;
     std::string m_slavePath;
-    std::string m_linkPath;
+    PortLink m_link;
 };
 
 } // namespace zunovsim

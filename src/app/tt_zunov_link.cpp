@@ -1,0 +1,56 @@
+// The main window's care of the link: noticing that the port's device went
+// away, reopening it once it is back, naming it in the device panel, and not
+// passing the last values off as current while the instrument is not there.
+#include "app/statuspanel.h"
+#include "app/tt_zunov.h"
+#include "link/tserial.h"
+#include "ui_tt_zunov.h"
+
+bool TT_ZUNOV::openPort()
+{
+    serial->checkLine();
+    if (serial->IsOpen())
+        return true;
+    if (serial->isLost())
+        state.link.portLost();
+    const bool opened = serial->reopen();
+    if (opened) {
+        applyStartupConfiguration(*serial);
+        state.link.portReopened();
+    }
+    showDevice();
+    return opened;
+}
+
+void TT_ZUNOV::watchLink()
+{
+    serial->checkLine();
+    if (serial->isLost()) {
+        state.link.portLost();
+        const auto now = LinkLife::Clock::now();
+        if (state.link.reopenDue(now)) {
+            state.link.reopenTried(now);
+            openPort();
+        }
+    }
+    showDevice();
+}
+
+void TT_ZUNOV::showDevice()
+{
+    const DeviceView view = deviceView(serial->deviceStatus());
+    // Checked every tick; the panel is only touched when the port's state
+    // has changed.
+    if (view.text != m_panels->text(StatusPanel::Device))
+        m_panels->setText(StatusPanel::Device, view.text);
+    if (view.toolTip != m_panels->toolTip(StatusPanel::Device))
+        m_panels->setToolTip(StatusPanel::Device, view.toolTip);
+}
+
+// Greyed rather than blanked: the last values are still worth seeing, as
+// long as they do not look like fresh ones.
+void TT_ZUNOV::showValuesAsCurrent(bool current)
+{
+    for (QLabel *value : {ui->Label1, ui->Label, ui->RXX, ui->RXXX, ui->Label12, ui->Label11})
+        value->setEnabled(current);
+}

@@ -1,0 +1,93 @@
+#include "link/openfailure.h"
+
+#include "platform/portholder.h"
+
+#include <cerrno>
+#include <cstring>
+
+OpenFailure openFailureOf(int error)
+{
+    switch (error) {
+    case 0:
+        return OpenFailure::None;
+    // A ttyS node without a UART behind it answers EIO: nothing is there.
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+    case ENOTDIR:
+    case ELOOP:
+    case EIO:
+        return OpenFailure::Missing;
+    case EACCES:
+    case EPERM:
+        return OpenFailure::NoPermission;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return OpenFailure::Busy;
+    case ENOTTY:
+    case EISDIR:
+        return OpenFailure::NotSerial;
+    default:
+        return OpenFailure::Other;
+    }
+}
+
+namespace {
+
+QString busyReason(const std::optional<PortHolder> &holder)
+{
+    if (!holder)
+        return QStringLiteral("port používá jiný program");
+    if (holder->isZunov())
+        return QStringLiteral("port už používá jiný spuštěný ZUNOV (PID %1)").arg(holder->pid);
+    return QStringLiteral("port používá program %1 (PID %2)")
+        .arg(holder->name, QString::number(holder->pid));
+}
+
+QString remedy(OpenFailure failure, const std::optional<PortHolder> &holder)
+{
+    switch (failure) {
+    case OpenFailure::Missing:
+        return QStringLiteral("Je převodník připojený? Zkontrolujte kabel, nebo v okně Nastavení "
+                              "zvolte jiné zařízení.");
+    case OpenFailure::NoPermission:
+        return QStringLiteral("Přidejte uživatele do skupiny dialout (sudo usermod -aG dialout "
+                              "$USER) a znovu se přihlaste.");
+    case OpenFailure::Busy:
+        if (holder && holder->isZunov())
+            return QStringLiteral("Ukončete ho, nebo v okně Nastavení zvolte jiný port.");
+        return QStringLiteral("Ukončete ho a zkuste to znovu.");
+    case OpenFailure::NotSerial:
+        return QStringLiteral("V okně Nastavení zvolte sériový port, například /dev/ttyUSB0.");
+    case OpenFailure::None:
+    case OpenFailure::Other:
+        break;
+    }
+    return QStringLiteral("Zkontrolujte zařízení a zkuste to znovu.");
+}
+
+} // namespace
+
+QString openFailureReason(int error, const std::optional<PortHolder> &holder)
+{
+    switch (openFailureOf(error)) {
+    case OpenFailure::Missing:
+        return QStringLiteral("zařízení neexistuje");
+    case OpenFailure::NoPermission:
+        return QStringLiteral("chybí oprávnění ke čtení a zápisu");
+    case OpenFailure::Busy:
+        return busyReason(holder);
+    case OpenFailure::NotSerial:
+        return QStringLiteral("není to sériové zařízení");
+    case OpenFailure::None:
+    case OpenFailure::Other:
+        break;
+    }
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString cannotOpenMessage(const QString &device, int error, const std::optional<PortHolder> &holder)
+{
+    return QStringLiteral("Zařízení %1 nelze otevřít: %2.\n%3")
+        .arg(device, openFailureReason(error, holder), remedy(openFailureOf(error), holder));
+}
