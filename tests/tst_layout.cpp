@@ -364,7 +364,8 @@ void tst_Layout::connectWindow_data()
 void tst_Layout::settingsWindow_data()
 {
     addColumns();
-    windowRow(Nast, QStringLiteral("Nastavení"), {762, 573}, clientOf(425, 113), Plain);
+    // One row taller than first laid out: the device row below the other two.
+    windowRow(Nast, QStringLiteral("Nastavení"), {762, 573}, clientOf(425, 137), Plain);
     row("Label1", "Port:", at(8, 24), Caption);
     row("Label2", "(0-9)", at(208, 24), Caption);
     row("Label3", "Perioda čtení dat:", at(8, 48), Caption);
@@ -372,6 +373,8 @@ void tst_Layout::settingsWindow_data()
     row("Port", "Port", {136, 24, 65, 21}, Plain);
     row("Button2", "Ulož", {336, 8, 75, 25}, Caption);
     row("TSER", "TSER", {136, 48, 65, 21}, Plain);
+    row("Label5", "Zařízení:", at(8, 72), Caption);
+    row("Zarizeni", "", {136, 72, 275, 21}, Plain);
 }
 
 void tst_Layout::helpWindow_data()
