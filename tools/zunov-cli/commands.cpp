@@ -14,7 +14,8 @@ namespace {
 
 constexpr int DefaultPeriodMs = 1000;
 
-// The poll period of ZUNOV.INI, where it has one that can run.
+// --period, else TSER of ZUNOV.INI where it is one that can run (the program
+// never polls with 0), else a second.
 int periodOf(const CliRequest &request, const Configuration &configuration)
 {
     if (request.periodMs)
