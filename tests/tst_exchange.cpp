@@ -91,9 +91,11 @@ void tst_Exchange::faultySecondByteSpoilsOnlyItsExchange()
 
     Frame reply{};
     QVERIFY(runExchange(*m_port, Poll, reply) < 4);
-    // A late byte has arrived by now and waits in the queue; without one, the
-    // answers to the rest of the request, which went out unwaited for, have.
-    QTest::qWait(late ? 1500 : 100);
+    // A late byte has arrived by now and waits in the queue. Without one, the
+    // next exchange follows at once, as a poll that is already due does: the
+    // answers to the rest of the request must not open its reply.
+    if (late)
+        QTest::qWait(1500);
     QCOMPARE(runExchange(*m_port, Poll, reply), 4);
     QCOMPARE(reply, SecondReply);
 }

@@ -48,6 +48,7 @@ void tst_Install::installedFiles_data()
     QTest::addColumn<QString>("path");
     for (const char *path : {"bin/zunov",
                              "bin/zunov-sim",
+                             "bin/zunov-cli",
                              "share/zunov/ZUNOV.INI",
                              "share/zunov/HELP.dat",
                              "share/zunov/E12.dat",
@@ -65,6 +66,7 @@ void tst_Install::installedFiles_data()
                              "share/icons/hicolor/256x256/apps/cz.zunov.Zunov.png",
                              "share/man/man1/zunov.1.gz",
                              "share/man/man1/zunov-sim.1.gz",
+                             "share/man/man1/zunov-cli.1.gz",
                              "share/doc/zunov/README.md",
                              "share/doc/zunov/copyright"}) {
         QTest::newRow(path) << QString::fromLatin1(path);

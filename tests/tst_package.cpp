@@ -98,6 +98,10 @@ void tst_Package::unpackedProgramTellsItsVersion()
                                       environmentWithoutDisplay());
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("zunov 1.0\n"));
+    const ProgramRun client = runProgram(unpacked(QStringLiteral("usr/bin/zunov-cli")),
+                                         {"--version"}, environmentWithoutDisplay());
+    QCOMPARE(client.exitCode, 0);
+    QCOMPARE(client.out, QByteArray("zunov-cli 1.0\n"));
 }
 
 void tst_Package::menuEntryStartFillsTheUserFolder()

@@ -1,16 +1,8 @@
 #include "app/commandline.h"
 
-#include <QCommandLineParser>
-#include <QList>
+#include "app/optiontable.h"
 
 namespace {
-
-struct OptionText
-{
-    QStringList names;
-    QString valueName; // empty for a switch
-    QString description;
-};
 
 // In the order --help lists them.
 QList<OptionText> optionTexts()
@@ -37,12 +29,6 @@ QList<OptionText> optionTexts()
     };
 }
 
-void addOptions(QCommandLineParser &parser)
-{
-    for (const OptionText &text : optionTexts())
-        parser.addOption(QCommandLineOption(text.names, text.description, text.valueName));
-}
-
 CommandLine terminalOptionsOf(const QCommandLineParser &parser)
 {
     CommandLine line;
@@ -50,15 +36,6 @@ CommandLine terminalOptionsOf(const QCommandLineParser &parser)
     line.version = parser.isSet(QStringLiteral("version"));
     line.listPorts = parser.isSet(QStringLiteral("list-ports"));
     return line;
-}
-
-// QCommandLineParser's own texts are English; users of the program read Czech.
-QString errorText(const QCommandLineParser &parser)
-{
-    const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty())
-        return QStringLiteral("Neznámá volba: %1").arg(unknown.first());
-    return QStringLiteral("Chybné argumenty: %1").arg(parser.errorText());
 }
 
 QStringList withProgramName(const QStringList &arguments)
@@ -71,11 +48,12 @@ QStringList withProgramName(const QStringList &arguments)
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    addOptions(parser);
-    if (!parser.parse(withProgramName(arguments))) {
-        CommandLine line;
-        line.error = errorText(parser);
-        return line;
+    addOptions(parser, optionTexts());
+    const QStringList typed = withProgramName(arguments);
+    if (!parser.parse(typed)) {
+        CommandLine failed;
+        failed.error = parserErrorText(parser, optionTexts(), typed);
+        return failed;
     }
     CommandLine line = terminalOptionsOf(parser);
     if (!parser.positionalArguments().isEmpty())
@@ -95,25 +73,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
 CommandLine parseTerminalOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    addOptions(parser);
+    addOptions(parser, optionTexts());
     parser.parse(withProgramName(arguments));
     return terminalOptionsOf(parser);
 }
 
 QString commandLineHelp()
 {
-    QString help = QStringLiteral("Použití: zunov [volby]\n"
-                                  "Obsluha měřicího přístroje na sériovém portu.\n\nVolby:\n");
-    for (const OptionText &text : optionTexts()) {
-        QStringList names;
-        for (const QString &name : text.names)
-            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
-        QString left = names.join(QStringLiteral(", "));
-        if (!text.valueName.isEmpty())
-            left += QStringLiteral(" <%1>").arg(text.valueName);
-        help += QStringLiteral("  %1  %2\n").arg(left, -24).arg(text.description);
-    }
-    return help;
+    return QStringLiteral("Použití: zunov [volby]\n"
+                          "Obsluha měřicího přístroje na sériovém portu.\n\nVolby:\n")
+           + optionHelpLines(optionTexts());
 }
 
 QString versionText()

@@ -8,7 +8,6 @@
 #include "link/openfailure.h"
 #include "link/tserial.h"
 #include "platform/messages.h"
-#include "platform/portholder.h"
 
 void TT_ZUNOV::Pripojit1Click()
 {
@@ -17,11 +16,7 @@ void TT_ZUNOV::Pripojit1Click()
     // A port that cannot be opened fails every step of the test at once; the
     // user learns more from one message that says why.
     if (!openPort()) {
-        const DeviceStatus device = serial->deviceStatus();
-        const std::optional<PortHolder> holder =
-            openFailureOf(device.openError) == OpenFailure::Busy ? findPortHolder(device.path)
-                                                                 : std::nullopt;
-        showWarning(cannotOpenMessage(device.path, device.openError, holder));
+        showWarning(cannotOpenMessage(serial->deviceStatus()));
         return;
     }
     Pripoj->show();

@@ -12,7 +12,8 @@ class TSerial;
 // the rest of the exchange waits for nothing: a silent instrument holds the
 // window for one read time-out, not four. The rest of the request still goes
 // out, so that an instrument that only lost one answer is not left half-way
-// through a frame, taking our next request for the end of this one.
+// through a frame, taking our next request for the end of this one; its
+// answers to that rest are given a moment to come and are thrown away.
 //
 // Bytes that already wait in the input queue are thrown away first: a byte
 // that came late, or that nobody asked for, would otherwise shift every later

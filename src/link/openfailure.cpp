@@ -91,3 +91,11 @@ QString cannotOpenMessage(const QString &device, int error, const std::optional<
     return QStringLiteral("Zařízení %1 nelze otevřít: %2.\n%3")
         .arg(device, openFailureReason(error, holder), remedy(openFailureOf(error), holder));
 }
+
+QString cannotOpenMessage(const DeviceStatus &device)
+{
+    const std::optional<PortHolder> holder = openFailureOf(device.openError) == OpenFailure::Busy
+                                                 ? findPortHolder(device.path)
+                                                 : std::nullopt;
+    return cannotOpenMessage(device.path, device.openError, holder);
+}

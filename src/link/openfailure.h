@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/devicestatus.h"
 #include "platform/portholder.h"
 
 #include <QString>
@@ -19,3 +20,7 @@ QString openFailureReason(int error, const std::optional<PortHolder> &holder = s
 // what to do about it. holder: who keeps a busy port, when that is known.
 QString cannotOpenMessage(const QString &device, int error,
                           const std::optional<PortHolder> &holder = std::nullopt);
+
+// The same warning for a port that did not open, with the holder of a busy
+// port looked up.
+QString cannotOpenMessage(const DeviceStatus &device);

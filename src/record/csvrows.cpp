@@ -1,36 +1,13 @@
 #include "record/csvrows.h"
 
-#include <QLocale>
+#include "record/rowfields.h"
+
 #include <QStringList>
-#include <cstdlib>
 
 namespace {
 
 const QString Header = QStringLiteral("time,quantity,value,unit,display,raw");
 const QString LineEnd = QStringLiteral("\r\n");
-constexpr int SecondsPerMinute = 60;
-constexpr int MinutesPerHour = 60;
-
-QString twoDigits(int number)
-{
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
-// Always as +hh:mm, also at UTC, so that every row reads the same way.
-QString isoTime(const QDateTime &time)
-{
-    const int offset = time.offsetFromUtc();
-    const int minutes = std::abs(offset) / SecondsPerMinute;
-    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz"))
-           + QLatin1Char(offset < 0 ? '-' : '+') + twoDigits(minutes / MinutesPerHour)
-           + QLatin1Char(':') + twoDigits(minutes % MinutesPerHour);
-}
-
-// The same text under every locale: a point, no grouping, no exponent.
-QString plainNumber(double value)
-{
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
-}
 
 QString field(const QString &text)
 {
@@ -43,14 +20,6 @@ QString field(const QString &text)
            + QLatin1Char('"');
 }
 
-QString rawBytes(const Frame &reply)
-{
-    QStringList bytes;
-    for (uint8_t byte : reply)
-        bytes << QString::number(byte);
-    return bytes.join(QLatin1Char(' '));
-}
-
 } // namespace
 
 QByteArray csvHeader()
@@ -60,13 +29,13 @@ QByteArray csvHeader()
 
 QByteArray csvRows(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time)
 {
-    const QString timeField = isoTime(time);
-    const QString rawField = rawBytes(reply);
+    const QString timeField = rowTime(time);
+    const QString rawField = rowRawBytes(reply);
     QString rows;
     for (const Reading &reading : readings) {
         rows += QStringList{timeField,
                             quantityName(reading.quantity).toString(),
-                            plainNumber(reading.value),
+                            rowValue(reading.value),
                             unitName(reading.quantity).toString(),
                             field(reading.text),
                             rawField}

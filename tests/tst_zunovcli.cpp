@@ -1,0 +1,513 @@
+#include "emulator.h"
+#include "link/tserial.h"
+#include "support/programrun.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(zunovsim::Faults)
+
+namespace {
+
+constexpr int kLinkedPort = 3;
+constexpr int kStopTimeoutMs = 10000;
+constexpr zunovsim::Frame kPollFrame{211, 0, 0, 0};
+
+// A folder of its own with the emulated instrument on a pseudo-terminal,
+// linked there as COM3, for zunov-cli to run in as a script would. COM1
+// leads nowhere, so that nothing reaches the machine's own serial ports.
+struct Bench
+{
+    Bench()
+    {
+        QVERIFY(keepOffSerialPorts(folder.path()));
+        instrument.setLink(folder.path().toStdString(), kLinkedPort);
+        instrument.start();
+    }
+
+    QString device() const { return QString::fromStdString(instrument.slavePath()); }
+
+    void writeIni(QByteArray ini) const
+    {
+        QFile file(folder.filePath("ZUNOV.INI"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ini.replace("DEVICE", device().toUtf8()));
+    }
+
+    // DEVICE and FOLDER in the arguments stand for the instrument's terminal
+    // and the bench's folder.
+    ProgramRun run(QStringList arguments,
+                   const QProcessEnvironment &environment = environmentWithoutDisplay()) const
+    {
+        arguments.replaceInStrings("DEVICE", device());
+        arguments.replaceInStrings("FOLDER", folder.path());
+        return runProgram(ZUNOV_CLI, arguments, environment, folder.path());
+    }
+
+    QTemporaryDir folder;
+    zunovsim::Emulator instrument;
+};
+
+QProcessEnvironment withLocale(const char *locale)
+{
+    QProcessEnvironment environment = environmentWithoutDisplay();
+    environment.insert("LC_ALL", locale);
+    return environment;
+}
+
+QStringList lines(const QByteArray &text)
+{
+    return QString::fromUtf8(text).split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);
+}
+
+// A JSON line in a form the table can hold: quantity|value|unit|display|raw.
+QString jsonReading(const QString &line)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return QStringLiteral("not a JSON object: ") + line;
+    const QJsonObject reading = document.object();
+    if (!QDateTime::fromString(reading["time"].toString(), Qt::ISODateWithMs).isValid())
+        return QStringLiteral("no time: ") + line;
+    QStringList raw;
+    for (const QJsonValue byte : reading["raw"].toArray())
+        raw << QString::number(byte.toInt());
+    return QStringList{reading["quantity"].toString(), QString::number(reading["value"].toDouble()),
+                       reading["unit"].toString(), reading["display"].toString(), raw.join(',')}
+        .join('|');
+}
+
+} // namespace
+
+// zunov-cli as a script runs it: a separate process, without a display,
+// against the emulated instrument on a real pseudo-terminal.
+class tst_ZunovCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void cannotOpen_data();
+    void cannotOpen();
+    void deviceChoice_data();
+    void deviceChoice();
+    void pollPeriod_data();
+    void pollPeriod();
+    void echoTest_data();
+    void echoTest();
+    void measureFormats_data();
+    void measureFormats();
+    void incompleteReplies_data();
+    void incompleteReplies();
+    void generator_data();
+    void generator();
+    void stopSignalWaitsForTheReply_data();
+    void stopSignalWaitsForTheReply();
+    void lostDeviceIsOpenedAgain();
+};
+
+void tst_ZunovCli::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no command") << QStringList{}
+                                << "Chybí příkaz: ports, test, measure nebo generator.";
+    QTest::newRow("unknown command") << QStringList{"mesure"} << "Neznámý příkaz: mesure";
+    QTest::newRow("unknown option") << QStringList{"measure", "--bogus"} << "Neznámá volba: bogus";
+    QTest::newRow("option of another command")
+        << QStringList{"test", "--count", "3"} << "Neznámá volba: count";
+    QTest::newRow("value missing")
+        << QStringList{"measure", "--count"} << "Volba --count potřebuje hodnotu.";
+    QTest::newRow("not a number") << QStringList{
+        "measure", "--period",
+        "1s"} << "Hodnota „1s“ volby --period není celé číslo od 1 do 86400000.";
+    QTest::newRow("value out of range")
+        << QStringList{"generator", "--waveform", "pila", "--value", "256"}
+        << "Hodnota „256“ volby --value není celé číslo od 0 do 255.";
+    QTest::newRow("unknown waveform")
+        << QStringList{"generator", "--waveform", "kosinus", "--value", "1"}
+        << "Neznámý tvar „kosinus“; zvolte sinus, sinus2, obdelnik, pila nebo trojuhelnik.";
+    QTest::newRow("waveform missing") << QStringList{"generator", "--value", "1"}
+                                      << "Příkaz generator potřebuje volbu --waveform.";
+    QTest::newRow("unknown format") << QStringList{"measure", "--format", "xml"}
+                                    << "Neznámý tvar výstupu „xml“; zvolte csv, json nebo text.";
+    QTest::newRow("two devices") << QStringList{"test", "--device", "DEVICE", "--port", "3"}
+                                 << "Volby --device a --port nelze použít spolu.";
+    QTest::newRow("stray argument") << QStringList{"test", "navíc"} << "Nečekaný argument: navíc";
+}
+
+void tst_ZunovCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    Bench bench;
+    const ProgramRun run = bench.run(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    const QString err = QString::fromUtf8(run.err);
+    QVERIFY2(err.startsWith("zunov-cli: " + error + " (nápověda: zunov-cli "), qPrintable(err));
+    QCOMPARE(err.count('\n'), 1);
+    QVERIFY(bench.instrument.framesReceived().empty());
+    QCOMPARE(bench.instrument.handshakeCount(), 0);
+}
+
+void tst_ZunovCli::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("program") << QStringList{"--help"} << "  generator  ";
+    QTest::newRow("command") << QStringList{"measure", "-h"} << "  --count <N>  ";
+    QTest::newRow("version") << QStringList{"--version"} << "zunov-cli 1.0\n";
+}
+
+void tst_ZunovCli::helpAndVersion()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    const ProgramRun run = Bench().run(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
+    QVERIFY(run.err.isEmpty());
+}
+
+enum class PortTrouble { Missing, NotSerial, Busy };
+
+void tst_ZunovCli::cannotOpen_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<PortTrouble>("trouble");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("nothing there") << QStringList{"test", "--device", "FOLDER/ttyUSB9"}
+                                   << PortTrouble::Missing << "zařízení neexistuje";
+    QTest::newRow("not a serial device") << QStringList{"measure", "--device", "FOLDER/ZUNOV.INI"}
+                                         << PortTrouble::NotSerial << "není to sériové zařízení";
+    QTest::newRow("held by another program")
+        << QStringList{"generator", "--device", "DEVICE", "--waveform", "pila", "--value", "9"}
+        << PortTrouble::Busy
+        << QStringLiteral("port používá program tst_zunovcli (PID %1)")
+               .arg(QCoreApplication::applicationPid());
+}
+
+void tst_ZunovCli::cannotOpen()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(PortTrouble, trouble);
+    QFETCH(QString, reason);
+    Bench bench;
+    bench.writeIni("[NASTAVENI]\r\n");
+    std::unique_ptr<TSerial> holder;
+    if (trouble == PortTrouble::Busy) {
+        holder = std::make_unique<TSerial>(0, bench.folder.path(), bench.device());
+        QVERIFY(holder->IsOpen());
+    }
+    const ProgramRun run = bench.run(arguments);
+    QCOMPARE(run.exitCode, 3);
+    const QString device = QString(arguments.at(arguments.indexOf("--device") + 1))
+                               .replace("FOLDER", bench.folder.path())
+                               .replace("DEVICE", bench.device());
+    const QString expected =
+        QStringLiteral("zunov-cli: Zařízení %1 nelze otevřít: %2.\n").arg(device, reason);
+    QVERIFY2(QString::fromUtf8(run.err).startsWith(expected), run.err.constData());
+    QVERIFY(bench.instrument.framesReceived().empty());
+}
+
+void tst_ZunovCli::deviceChoice_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("--device") << QByteArray("[NASTAVENI]\nPort=1\n")
+                              << QStringList{"--device", "DEVICE"};
+    QTest::newRow("--port: COM3 in the folder") << QByteArray() << QStringList{"--port", "3"};
+    QTest::newRow("--port wins over Zarizeni")
+        << QByteArray("[NASTAVENI]\nZarizeni=/dev/zunov-none\n") << QStringList{"--port", "3"};
+    QTest::newRow("ZUNOV.INI: Port") << QByteArray("[NASTAVENI]\nPort=3\n") << QStringList{};
+    QTest::newRow("ZUNOV.INI: Zarizeni")
+        << QByteArray("[NASTAVENI]\nPort=1\nZarizeni=\"DEVICE\"\n") << QStringList{};
+}
+
+void tst_ZunovCli::deviceChoice()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, arguments);
+    Bench bench;
+    if (!ini.isEmpty())
+        bench.writeIni(ini);
+    const ProgramRun run = bench.run(QStringList{"measure", "--count", "1"} + arguments);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(bench.instrument.framesReceived(), std::vector{kPollFrame});
+}
+
+void tst_ZunovCli::pollPeriod_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("periodMs");
+    QTest::newRow("no TSER: a second") << QByteArray("Port=3") << QStringList{} << 1000;
+    QTest::newRow("TSER 0: a second") << QByteArray("Port=3\nTSER=0") << QStringList{} << 1000;
+    QTest::newRow("TSER") << QByteArray("Port=3\nTSER=200") << QStringList{} << 200;
+    QTest::newRow("--period over TSER")
+        << QByteArray("Port=3\nTSER=5000") << QStringList{"--period", "150"} << 150;
+}
+
+// Three polls take two periods.
+void tst_ZunovCli::pollPeriod()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, periodMs);
+    Bench bench;
+    bench.writeIni("[NASTAVENI]\n" + ini + "\n");
+    QElapsedTimer clock;
+    clock.start();
+    const ProgramRun run = bench.run(QStringList{"measure", "--count", "3"} + arguments);
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY2(elapsed >= 2 * periodMs && elapsed < 2 * periodMs + 1200,
+             qPrintable(QString::number(elapsed)));
+}
+
+void tst_ZunovCli::echoTest_data()
+{
+    QTest::addColumn<zunovsim::Faults>("faults");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("out");
+    const QStringList steps{"Test prvního bajtu: odesláno 111, přijato ",
+                            "Test druhého bajtu: odesláno 111, přijato ",
+                            "Test třetího bajtu: odesláno 111, přijato ",
+                            "Test čtvrtého bajtu: odesláno 111, přijato "};
+    QTest::newRow("answering") << zunovsim::Faults{} << 0
+                               << QStringList{steps[0] + "111", steps[1] + "111", steps[2] + "111",
+                                              steps[3] + "111", "ZUNOV je ONLINE"};
+    QTest::newRow("silent") << zunovsim::Faults{.silence = true} << 1
+                            << QStringList{steps[0] + "nic", "První bajt neprošel!! ",
+                                           steps[1] + "nic", "Druhý bajt neprošel!! ",
+                                           steps[2] + "nic", "Třetí bajt neprošel!! ",
+                                           steps[3] + "nic", "Čtvrtý bajt neprošel!! "};
+    QTest::newRow("wrong fourth echo")
+        << zunovsim::Faults{.wrongEchoStep = 4} << 1
+        << QStringList{steps[0] + "111", steps[1] + "111", steps[2] + "111", steps[3] + "110",
+                       "Čtvrtý bajt neprošel!! "};
+    QTest::newRow("only the fourth decides")
+        << zunovsim::Faults{.wrongEchoStep = 2} << 0
+        << QStringList{steps[0] + "111", steps[1] + "110", "Druhý bajt neprošel!! ",
+                       steps[2] + "111", steps[3] + "111", "ZUNOV je ONLINE"};
+}
+
+void tst_ZunovCli::echoTest()
+{
+    QFETCH(zunovsim::Faults, faults);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, out);
+    Bench bench;
+    bench.instrument.setFaults(faults);
+    const ProgramRun run = bench.run({"test", "--device", "DEVICE"});
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(lines(run.out), out);
+    QVERIFY(run.err.isEmpty());
+}
+
+void tst_ZunovCli::measureFormats_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QStringList>("readings"); // each line without its time
+    // With decimal commas the display texts need quotes.
+    QTest::newRow("csv") << "csv" << QByteArray("cs_CZ.UTF-8")
+                         << QStringList{"time,quantity,value,unit,display,raw",
+                                        "U1,12.3,V,\"12,3 V\",99 97 123 45",
+                                        "U2,4.5,V,\"04,5 V\",99 97 123 45",
+                                        "R,470,Ohm,0470 ohm,102 201 0 47",
+                                        "f,66051,Hz,\"66051,000000Hz\",101 1 2 3"};
+    QTest::newRow("json") << "json" << QByteArray("C.UTF-8")
+                          << QStringList{"U1|12.3|V|12.3 V|99,97,123,45",
+                                         "U2|4.5|V|04.5 V|99,97,123,45",
+                                         "R|470|Ohm|0470 ohm|102,201,0,47",
+                                         "f|66051|Hz|66051.000000Hz|101,1,2,3"};
+    QTest::newRow("text") << "text" << QByteArray("C.UTF-8")
+                          << QStringList{"U1  12.3 V", "U2  04.5 V", "R   0470 ohm",
+                                         "f   66051.000000Hz"};
+}
+
+void tst_ZunovCli::measureFormats()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, locale);
+    QFETCH(QStringList, readings);
+    Bench bench;
+    bench.instrument.queueReplies({{'c', 'a', 123, 45}, {'f', 201, 0, 47}, {'e', 1, 2, 3}});
+    const ProgramRun run = bench.run(
+        {"measure", "--device", "DEVICE", "--count", "3", "--period", "20", "--format", format},
+        withLocale(locale));
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(bench.instrument.framesReceived(), std::vector(3, kPollFrame));
+
+    QStringList shown;
+    for (const QString &line : lines(run.out)) {
+        if (format == "csv")
+            shown << (line.startsWith("time,") ? line : line.section(',', 1));
+        else if (format == "json")
+            shown << jsonReading(line);
+        else
+            shown << line.section(' ', 2).trimmed();
+    }
+    QCOMPARE(shown, readings);
+    // Every row is whole, in the line end of its format.
+    QVERIFY(run.out.endsWith(format == "csv" ? "\r\n" : "\n"));
+    if (format == "csv")
+        QCOMPARE(run.out.count("\r\n"), readings.size());
+}
+
+void tst_ZunovCli::incompleteReplies_data()
+{
+    QTest::addColumn<zunovsim::Faults>("faults");
+    QTest::addColumn<int>("polls");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("warnings");
+    const QString lost = "zunov-cli: Neúplná odpověď přístroje: %1 ze 4 bajtů.";
+    QTest::newRow("one reply cut short")
+        << zunovsim::Faults{.dropByte = 3} << 3 << 0 << 2 << QStringList{lost.arg(2)};
+    QTest::newRow("silent instrument")
+        << zunovsim::Faults{.silence = true} << 2 << 1 << 0
+        << QStringList{lost.arg(0), lost.arg(0), "zunov-cli: Přístroj neodpověděl."};
+}
+
+void tst_ZunovCli::incompleteReplies()
+{
+    QFETCH(zunovsim::Faults, faults);
+    QFETCH(int, polls);
+    QFETCH(int, exitCode);
+    QFETCH(int, rows);
+    QFETCH(QStringList, warnings);
+    Bench bench;
+    bench.instrument.queueReplies({{'g', 0, 0, 1}, {'g', 0, 0, 2}, {'g', 0, 0, 3}});
+    bench.instrument.setFaults(faults);
+    const ProgramRun run =
+        bench.run({"measure", "--device", "DEVICE", "--count", QString::number(polls)});
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(lines(run.err), warnings);
+    QCOMPARE(lines(run.out).size(), 1 + rows);
+}
+
+void tst_ZunovCli::generator_data()
+{
+    QTest::addColumn<QString>("waveform");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("value");
+    QTest::newRow("sinus") << "sinus" << 30 << 255;
+    QTest::newRow("sinus2") << "sinus2" << 60 << 1;
+    QTest::newRow("obdelnik") << "obdelnik" << 40 << 0;
+    QTest::newRow("pila") << "pila" << 50 << 128;
+    QTest::newRow("trojuhelnik") << "trojuhelnik" << 20 << 17;
+}
+
+void tst_ZunovCli::generator()
+{
+    QFETCH(QString, waveform);
+    QFETCH(int, code);
+    QFETCH(int, value);
+    Bench bench;
+    const ProgramRun run = bench.run({"generator", "--device", "DEVICE", "--waveform", waveform,
+                                      "--value", QString::number(value)});
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const zunovsim::Frame frame{100, uint8_t(code), uint8_t(value), 0};
+    QCOMPARE(bench.instrument.framesReceived(), std::vector{frame});
+    QCOMPARE(bench.instrument.lastGenerator(),
+             std::optional(zunovsim::GeneratorSetting{uint8_t(code), uint8_t(value)}));
+    // The instrument echoes a generator frame.
+    const QString bytes = QStringLiteral("100 %1 %2 0").arg(code).arg(value);
+    QCOMPARE(lines(run.out), (QStringList{"Odesláno: " + bytes, "Přijato: " + bytes}));
+
+    bench.instrument.setFaults({.silence = true});
+    const ProgramRun silent = bench.run({"generator", "--device", "DEVICE", "--waveform", waveform,
+                                         "--value", QString::number(value)});
+    QCOMPARE(silent.exitCode, 1);
+    QCOMPARE(silent.err, QByteArray("zunov-cli: Neúplná odpověď přístroje: 0 ze 4 bajtů.\n"));
+}
+
+void tst_ZunovCli::stopSignalWaitsForTheReply_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+// The signal comes while the first reply is still on its way (its third byte
+// is late): the reply is written whole, and the port is closed.
+void tst_ZunovCli::stopSignalWaitsForTheReply()
+{
+    QFETCH(int, signal);
+    Bench bench;
+    bench.instrument.queueReplies({{'g', 0, 0, 42}});
+    bench.instrument.setFaults({.lateByte = 3, .lateDelay = 800ms});
+    QProcess client;
+    client.setProcessEnvironment(environmentWithoutDisplay());
+    client.setWorkingDirectory(bench.folder.path());
+    client.start(ZUNOV_CLI, {"measure", "--device", bench.device(), "--period", "60000"});
+    const auto stopClient = qScopeGuard([&client] {
+        client.kill();
+        client.waitForFinished();
+    });
+    QVERIFY(client.waitForStarted());
+    QByteArray out;
+    // The header goes out just before the first poll.
+    QTRY_VERIFY_WITH_TIMEOUT((out += client.readAllStandardOutput()).startsWith("time,"), 5000);
+    QCOMPARE(::kill(pid_t(client.processId()), signal), 0);
+
+    QVERIFY(client.waitForFinished(kStopTimeoutMs));
+    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client.exitCode(), 0);
+    out += client.readAllStandardOutput();
+    QCOMPARE(lines(out).size(), 2);
+    QVERIFY(out.endsWith(",I,0.42,A,0.42A,103 0 0 42\r\n"));
+    QCOMPARE(bench.instrument.exchangeCount(), 1);
+    QVERIFY(TSerial(0, bench.folder.path(), bench.device()).IsOpen());
+}
+
+// An adapter pulled out and plugged in again during a measurement: warnings
+// while it is away, and readings again once it is back.
+void tst_ZunovCli::lostDeviceIsOpenedAgain()
+{
+    Bench bench;
+    QProcess client;
+    client.setProcessEnvironment(environmentWithoutDisplay());
+    client.setWorkingDirectory(bench.folder.path());
+    client.start(ZUNOV_CLI, {"measure", "--port", QString::number(kLinkedPort), "--period", "100",
+                             "--format", "text"});
+    const auto stopClient = qScopeGuard([&client] {
+        client.kill();
+        client.waitForFinished();
+    });
+    QVERIFY(client.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(bench.instrument.exchangeCount() > 0, 5000);
+    bench.instrument.setFaults({.hangUpAfter = 1});
+    QTRY_VERIFY_WITH_TIMEOUT(bench.instrument.hungUp(), 5000);
+    bench.instrument.stop();
+    QByteArray err;
+    QTRY_VERIFY2_WITH_TIMEOUT((err += client.readAllStandardError()).contains("Neúplná odpověď"),
+                              err.constData(), 5000);
+
+    bench.instrument.setFaults({});
+    bench.instrument.queueReplies({{'g', 0, 0, 77}});
+    bench.instrument.start();
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += client.readAllStandardOutput()).contains("  I   0.77A\n"),
+                             5000);
+    QCOMPARE(::kill(pid_t(client.processId()), SIGINT), 0);
+    QVERIFY(client.waitForFinished(kStopTimeoutMs));
+    QCOMPARE(client.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_ZunovCli)
+#include "tst_zunovcli.moc"

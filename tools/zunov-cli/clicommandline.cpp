@@ -1,0 +1,309 @@
+#include "clicommandline.h"
+
+#include "app/optiontable.h"
+#include "generator/waveform.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace {
+
+const QString ProgramName = QStringLiteral("zunov-cli");
+constexpr int LongestPeriodMs = 24 * 60 * 60 * 1000; // a day
+constexpr int HighestFrequencyValue = 255;
+
+struct CommandInfo
+{
+    CliCommand command;
+    QString name;
+    QString summary;
+    bool opensPort;
+};
+
+const std::array<CommandInfo, 4> Commands{{
+    {CliCommand::Ports, QStringLiteral("ports"),
+     QStringLiteral("vypíše nalezené sériové porty (jako zunov --list-ports)"), false},
+    {CliCommand::Test, QStringLiteral("test"),
+     QStringLiteral("čtyřbajtový test spojení s přístrojem"), true},
+    {CliCommand::Measure, QStringLiteral("measure"),
+     QStringLiteral("měří a vypisuje každou celou odpověď přístroje"), true},
+    {CliCommand::Generator, QStringLiteral("generator"),
+     QStringLiteral("pošle přístroji nastavení generátoru funkcí"), true},
+}};
+
+struct WaveformName
+{
+    QString name;
+    Waveform waveform;
+};
+
+const std::array<WaveformName, 5> WaveformNames{{
+    {QStringLiteral("sinus"), Waveforms::Sine},
+    {QStringLiteral("sinus2"), Waveforms::HalfSine},
+    {QStringLiteral("obdelnik"), Waveforms::Square},
+    {QStringLiteral("pila"), Waveforms::Sawtooth},
+    {QStringLiteral("trojuhelnik"), Waveforms::Triangle},
+}};
+
+const QStringList FormatNames{QStringLiteral("csv"), QStringLiteral("json"),
+                              QStringLiteral("text")};
+
+QList<OptionText> commonOptions()
+{
+    return {
+        {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("vypíše nápovědu")},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         {},
+         QStringLiteral("vypíše verzi programu")},
+    };
+}
+
+QList<OptionText> deviceOptions()
+{
+    return {
+        {{QStringLiteral("device")},
+         QStringLiteral("cesta"),
+         QStringLiteral("otevře toto sériové zařízení")},
+        {{QStringLiteral("port")},
+         QStringLiteral("číslo"),
+         QStringLiteral("otevře port COM<číslo>: položku COM<číslo> v aktuální složce, "
+                        "jinak /dev/ttyS<číslo-1>")},
+    };
+}
+
+QList<OptionText> ownOptions(CliCommand command)
+{
+    switch (command) {
+    case CliCommand::Measure:
+        return {
+            {{QStringLiteral("count")},
+             QStringLiteral("N"),
+             QStringLiteral("skončí po N dotazech; bez ní měří do Ctrl+C")},
+            {{QStringLiteral("period")},
+             QStringLiteral("ms"),
+             QStringLiteral("perioda dotazů; bez ní TSER ze ZUNOV.INI, jinak 1000 ms")},
+            {{QStringLiteral("format")},
+             QStringLiteral("csv|json|text"),
+             QStringLiteral("tvar výstupu, výchozí csv")},
+        };
+    case CliCommand::Generator:
+        return {
+            {{QStringLiteral("waveform")},
+             QStringLiteral("tvar"),
+             QStringLiteral("sinus, sinus2, obdelnik, pila nebo trojuhelnik")},
+            {{QStringLiteral("value")},
+             QStringLiteral("0..255"),
+             QStringLiteral("hodnota frekvence, jako posuvník v okně programu")},
+        };
+    case CliCommand::None:
+    case CliCommand::Ports:
+    case CliCommand::Test:
+        break;
+    }
+    return {};
+}
+
+const CommandInfo *commandInfo(CliCommand command)
+{
+    for (const CommandInfo &info : Commands) {
+        if (info.command == command)
+            return &info;
+    }
+    return nullptr;
+}
+
+QList<OptionText> optionsOf(CliCommand command)
+{
+    const CommandInfo *info = commandInfo(command);
+    QList<OptionText> options = commonOptions();
+    if (info && info->opensPort)
+        options += deviceOptions();
+    return options + ownOptions(command);
+}
+
+CliCommand commandNamed(const QString &name)
+{
+    for (const CommandInfo &info : Commands) {
+        if (info.name == name)
+            return info.command;
+    }
+    return CliCommand::None;
+}
+
+// The command is the first argument that is no option and no option's value;
+// a parser that knows every command's options tells them apart.
+QString commandName(const QStringList &line)
+{
+    QList<OptionText> everyOption = commonOptions() + deviceOptions();
+    for (const CommandInfo &info : Commands)
+        everyOption += ownOptions(info.command);
+    QCommandLineParser parser;
+    addOptions(parser, everyOption);
+    parser.parse(line);
+    return parser.positionalArguments().value(0);
+}
+
+// Takes the values of the options into the request, and the first thing
+// wrong with them as its error: that is the one the user sees.
+class RequestReader
+{
+public:
+    RequestReader(const QCommandLineParser &parser, CliRequest &request)
+        : m_parser(parser)
+        , m_request(request)
+    {}
+
+    void fail(const QString &error)
+    {
+        if (m_request.error.isEmpty())
+            m_request.error = error;
+    }
+
+    void readDevice()
+    {
+        if (isSet("device") && isSet("port"))
+            fail(QStringLiteral("Volby --device a --port nelze použít spolu."));
+        m_request.device = value("device");
+        if (isSet("device") && m_request.device.isEmpty())
+            fail(QStringLiteral("Volba --device potřebuje cestu k zařízení."));
+        m_request.port = number("port", 0, INT_MAX);
+    }
+
+    void readMeasure()
+    {
+        m_request.count = number("count", 1, INT_MAX);
+        m_request.periodMs = number("period", 1, LongestPeriodMs);
+        if (!isSet("format"))
+            return;
+        const qsizetype index = FormatNames.indexOf(value("format"));
+        if (index < 0)
+            fail(QStringLiteral("Neznámý tvar výstupu „%1“; zvolte csv, json nebo text.")
+                     .arg(value("format")));
+        else
+            m_request.format = OutputFormat(index);
+    }
+
+    void readGenerator()
+    {
+        for (const char *option : {"waveform", "value"}) {
+            if (!isSet(option))
+                fail(QStringLiteral("Příkaz generator potřebuje volbu --%1.")
+                         .arg(QLatin1String(option)));
+        }
+        if (!m_request.error.isEmpty())
+            return;
+        const QString name = value("waveform");
+        const auto known =
+            std::find_if(WaveformNames.begin(), WaveformNames.end(),
+                         [&name](const WaveformName &entry) { return entry.name == name; });
+        if (known == WaveformNames.end())
+            fail(QStringLiteral("Neznámý tvar „%1“; zvolte sinus, sinus2, obdelnik, pila nebo "
+                                "trojuhelnik.")
+                     .arg(name));
+        else
+            m_request.waveformCode = known->waveform.code;
+        m_request.frequencyValue = uint8_t(number("value", 0, HighestFrequencyValue).value_or(0));
+    }
+
+private:
+    bool isSet(const char *option) const { return m_parser.isSet(QLatin1String(option)); }
+    QString value(const char *option) const { return m_parser.value(QLatin1String(option)); }
+
+    // A decimal integer from lowest to highest; nothing when the option is
+    // absent or its value is wrong.
+    std::optional<int> number(const char *option, int lowest, int highest)
+    {
+        if (!isSet(option))
+            return std::nullopt;
+        const QString text = value(option);
+        bool ok = false;
+        const int number = text.toInt(&ok, 10);
+        if (ok && number >= lowest && number <= highest)
+            return number;
+        fail(QStringLiteral("Hodnota „%1“ volby --%2 není celé číslo od %3 do %4.")
+                 .arg(text, QLatin1String(option), QString::number(lowest),
+                      QString::number(highest)));
+        return std::nullopt;
+    }
+
+    const QCommandLineParser &m_parser;
+    CliRequest &m_request;
+};
+
+} // namespace
+
+CliRequest parseCliArguments(const QStringList &arguments)
+{
+    const QStringList line = QStringList{ProgramName} + arguments;
+    const QString name = commandName(line);
+    CliRequest request;
+    request.command = commandNamed(name);
+
+    QCommandLineParser parser;
+    const QList<OptionText> options = optionsOf(request.command);
+    addOptions(parser, options);
+    const bool parsed = parser.parse(line);
+    request.help = parser.isSet(QStringLiteral("help"));
+    request.version = parser.isSet(QStringLiteral("version"));
+    if (request.help || request.version)
+        return request;
+    RequestReader reader(parser, request);
+    if (name.isEmpty())
+        reader.fail(QStringLiteral("Chybí příkaz: ports, test, measure nebo generator."));
+    else if (request.command == CliCommand::None)
+        reader.fail(QStringLiteral("Neznámý příkaz: %1").arg(name));
+    else if (!parsed)
+        reader.fail(parserErrorText(parser, options, line));
+    else if (parser.positionalArguments().size() > 1)
+        reader.fail(
+            QStringLiteral("Nečekaný argument: %1").arg(parser.positionalArguments().at(1)));
+    if (!request.error.isEmpty())
+        return request;
+
+    if (commandInfo(request.command)->opensPort)
+        reader.readDevice();
+    if (request.command == CliCommand::Measure)
+        reader.readMeasure();
+    if (request.command == CliCommand::Generator)
+        reader.readGenerator();
+    return request;
+}
+
+QString cliHelp(CliCommand command)
+{
+    const CommandInfo *info = commandInfo(command);
+    if (info) {
+        return QStringLiteral("Použití: %1 %2 [volby]\n%3.\n\nVolby:\n")
+                   .arg(ProgramName, info->name,
+                        info->summary.at(0).toUpper() + info->summary.mid(1))
+               + optionHelpLines(optionsOf(command));
+    }
+    QString help = QStringLiteral("Použití: %1 <příkaz> [volby]\n"
+                                  "Měří a ovládá přístroj ZUNOV z příkazové řádky, bez oken.\n\n"
+                                  "Příkazy:\n")
+                       .arg(ProgramName);
+    for (const CommandInfo &each : Commands)
+        help += QStringLiteral("  %1  %2\n").arg(each.name, -10).arg(each.summary);
+    return help + QStringLiteral("\nVolby:\n") + optionHelpLines(commonOptions())
+           + QStringLiteral(
+                 "\nZařízení volí --device nebo --port, jinak ZUNOV.INI aktuální složky "
+                 "(klíče Port a Zarizeni).\n"
+                 "Nápověda k příkazu: %1 <příkaz> --help\n"
+                 "Návratový kód: 0 v pořádku, 1 přístroj neodpověděl správně nebo výstup "
+                 "nelze zapsat, 2 chybné volby, 3 zařízení nelze otevřít.\n")
+                 .arg(ProgramName);
+}
+
+QString cliVersion()
+{
+    return ProgramName + QStringLiteral(" " ZUNOV_VERSION);
+}
+
+QString cliHelpHint(CliCommand command)
+{
+    const CommandInfo *info = commandInfo(command);
+    return info ? QStringLiteral("%1 %2 --help").arg(ProgramName, info->name)
+                : QStringLiteral("%1 --help").arg(ProgramName);
+}

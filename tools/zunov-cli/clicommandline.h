@@ -1,0 +1,40 @@
+#pragma once
+
+#include "readingoutput.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+enum class CliCommand { None, Ports, Test, Measure, Generator };
+
+// What zunov-cli was asked to do, checked: every number is in its range and
+// every name is known, so that running it needs no more checks.
+struct CliRequest
+{
+    CliCommand command = CliCommand::None;
+    bool help = false;
+    bool version = false;
+    QString error; // not empty: a usage error, and this says what is wrong
+
+    // The device: a path, or a port number by the COM<N> rule; neither: as
+    // ZUNOV.INI of the current folder says.
+    QString device;
+    std::optional<int> port;
+
+    std::optional<int> count;    // measure: polls to make; none: until stopped
+    std::optional<int> periodMs; // measure: none: as ZUNOV.INI says
+    OutputFormat format = OutputFormat::Csv;
+    uint8_t waveformCode = 0;   // generator
+    uint8_t frequencyValue = 0; // generator
+};
+
+// The arguments after the program name.
+CliRequest parseCliArguments(const QStringList &arguments);
+
+// The help of one command, or of the whole program for CliCommand::None.
+QString cliHelp(CliCommand command);
+QString cliVersion();
+// How to ask for help, to end a usage error: "zunov-cli measure --help".
+QString cliHelpHint(CliCommand command);

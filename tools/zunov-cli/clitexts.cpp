@@ -1,0 +1,28 @@
+#include "clitexts.h"
+
+#include <cstring>
+
+namespace CliText {
+
+QString line(const QString &text)
+{
+    return QStringLiteral("zunov-cli: %1\n").arg(text);
+}
+
+QString usage(const QString &error, const QString &helpHint)
+{
+    return line(QStringLiteral("%1 (nápověda: %2)").arg(error, helpHint));
+}
+
+QString incompleteReply(int bytesReceived)
+{
+    return line(QStringLiteral("Neúplná odpověď přístroje: %1 ze 4 bajtů.").arg(bytesReceived));
+}
+
+QString outputFailed(int error)
+{
+    return line(QStringLiteral("Výstup nelze zapsat: %1.")
+                    .arg(QString::fromLocal8Bit(std::strerror(error))));
+}
+
+} // namespace CliText

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What zunov-cli says on standard error, each a whole line.
+namespace CliText {
+
+// Every line on standard error starts with the program's name.
+QString line(const QString &text);
+
+// A usage error, with the command whose help explains it.
+QString usage(const QString &error, const QString &helpHint);
+
+QString incompleteReply(int bytesReceived);
+QString outputFailed(int error);
+
+} // namespace CliText

@@ -1,0 +1,40 @@
+// zunov-cli: the instrument from the command line, for scripts and automated
+// measurement. See --help.
+#include "clicommandline.h"
+#include "clitexts.h"
+#include "commands.h"
+#include "exitstatus.h"
+#include "output.h"
+#include "stopsignals.h"
+
+#include <QCoreApplication>
+#include <csignal>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    // A reader that goes away (`zunov-cli measure | head`) is a failed write
+    // to deal with, not a death that leaves the port unclosed.
+    std::signal(SIGPIPE, SIG_IGN);
+    Output out(STDOUT_FILENO);
+    Output err(STDERR_FILENO);
+
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CliRequest request = parseCliArguments(arguments);
+    if (request.help)
+        return out.write(cliHelp(request.command)) ? ExitStatus::Success : ExitStatus::Failed;
+    if (request.version)
+        return out.write(cliVersion() + QLatin1Char('\n')) ? ExitStatus::Success
+                                                           : ExitStatus::Failed;
+    if (!request.error.isEmpty()) {
+        err.write(CliText::usage(request.error, cliHelpHint(request.command)));
+        return ExitStatus::Usage;
+    }
+
+    if (request.command == CliCommand::Measure)
+        StopSignals::block();
+    QCoreApplication app(argc, argv);
+    return runCommand(request, out, err);
+}

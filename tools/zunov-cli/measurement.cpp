@@ -1,0 +1,86 @@
+#include "measurement.h"
+
+#include "clitexts.h"
+#include "exitstatus.h"
+#include "instrumentport.h"
+#include "link/exchange.h"
+#include "link/tserial.h"
+#include "measure/replyinterpreter.h"
+#include "output.h"
+#include "record/rowfields.h"
+
+#include <QDateTime>
+
+namespace {
+
+// What the program sends when no generator control has been touched: the
+// poll command, no waveform and the frequency value 0.
+constexpr Frame PollFrame{Command::Poll, 0, 0, 0};
+
+} // namespace
+
+Measurement::Measurement(TSerial &port, const MeasureSettings &settings, Output &out, Output &err)
+    : m_port(port)
+    , m_settings(settings)
+    , m_out(out)
+    , m_err(err)
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(m_settings.periodMs);
+    connect(&m_timer, &QTimer::timeout, this, &Measurement::poll);
+    connect(&m_stopSignals, &StopSignals::received, this, &Measurement::finish);
+}
+
+int Measurement::run()
+{
+    // The first poll runs at once, before any event: a stop signal that comes
+    // after the header waits for its reply.
+    if (m_out.write(outputHeader(m_settings.format))) {
+        m_timer.start();
+        poll();
+        if (!m_finished)
+            m_loop.exec();
+    }
+    if (m_out.error() != 0) {
+        m_err.write(CliText::outputFailed(m_out.error()));
+        return ExitStatus::Failed;
+    }
+    if (!m_answered) {
+        m_err.write(CliText::line(QStringLiteral("Přístroj neodpověděl.")));
+        return ExitStatus::Failed;
+    }
+    return ExitStatus::Success;
+}
+
+void Measurement::poll()
+{
+    reopenIfLost(m_port);
+    Frame reply{};
+    const int received = runExchange(m_port, PollFrame, reply);
+    ++m_polls;
+    if (received == int(reply.size()))
+        writeReply(reply);
+    else
+        m_err.write(CliText::incompleteReply(received));
+    if (m_out.error() != 0 || (m_settings.count && m_polls >= *m_settings.count))
+        finish();
+}
+
+void Measurement::writeReply(const Frame &reply)
+{
+    m_answered = true;
+    const std::vector<Reading> readings = interpretReply(reply).readings;
+    if (readings.empty()) {
+        m_err.write(CliText::line(
+            QStringLiteral("Odpověď přístroje bez měřené hodnoty: %1").arg(rowRawBytes(reply))));
+        return;
+    }
+    m_out.write(outputRows(m_settings.format, readings, reply, QDateTime::currentDateTime()));
+}
+
+void Measurement::finish()
+{
+    m_finished = true;
+    m_timer.stop();
+    m_loop.quit();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "readingoutput.h"
+#include "stopsignals.h"
+
+#include <QEventLoop>
+#include <QObject>
+#include <QTimer>
+#include <optional>
+
+class Output;
+class TSerial;
+
+struct MeasureSettings
+{
+    std::optional<int> count; // polls; none: until a stop signal
+    int periodMs = 0;
+    OutputFormat format = OutputFormat::Csv;
+};
+
+// zunov-cli measure: polls the instrument once a period, the first time at
+// once, and writes the readings of each whole reply as soon as it is in.
+// Incomplete replies are warned of on standard error. It ends after the
+// count of polls, at Ctrl+C or SIGTERM (after the exchange under way, so the
+// last row is whole), or when the output cannot be written.
+class Measurement : public QObject
+{
+    Q_OBJECT
+
+public:
+    Measurement(TSerial &port, const MeasureSettings &settings, Output &out, Output &err);
+
+    // Runs to the end; returns the exit status: 1 when the output failed or
+    // no poll got a whole reply.
+    int run();
+
+private:
+    void poll();
+    void writeReply(const Frame &reply);
+    void finish();
+
+    TSerial &m_port;
+    const MeasureSettings m_settings;
+    Output &m_out;
+    Output &m_err;
+    StopSignals m_stopSignals;
+    QTimer m_timer;
+    QEventLoop m_loop;
+    int m_polls = 0;
+    bool m_answered = false;
+    bool m_finished = false;
+};

@@ -1,0 +1,87 @@
+#include "readingoutput.h"
+
+#include "record/csvrows.h"
+#include "record/rowfields.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString TextTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+constexpr int TextQuantityWidth = 2;
+constexpr char16_t FirstPrintable = 0x20;
+
+// Written by hand rather than through QJsonObject, which would sort the keys
+// and write large values with an exponent.
+QString jsonString(const QString &text)
+{
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\\')
+            quoted += QLatin1Char('\\') + c;
+        else if (c.unicode() < FirstPrintable)
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+QString jsonBytes(const Frame &reply)
+{
+    QStringList bytes;
+    for (uint8_t byte : reply)
+        bytes << QString::number(byte);
+    return QLatin1Char('[') + bytes.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+QByteArray jsonLines(const std::vector<Reading> &readings, const Frame &reply,
+                     const QDateTime &time)
+{
+    const QString timeField = jsonString(rowTime(time));
+    const QString rawField = jsonBytes(reply);
+    QString lines;
+    for (const Reading &reading : readings) {
+        lines +=
+            QStringLiteral("{\"time\":%1,\"quantity\":%2,\"value\":%3,\"unit\":%4,"
+                           "\"display\":%5,\"raw\":%6}\n")
+                .arg(timeField, jsonString(quantityName(reading.quantity).toString()),
+                     rowValue(reading.value), jsonString(unitName(reading.quantity).toString()),
+                     jsonString(reading.text), rawField);
+    }
+    return lines.toUtf8();
+}
+
+QByteArray textLines(const std::vector<Reading> &readings, const QDateTime &time)
+{
+    const QString timeText = time.toString(TextTimeFormat);
+    QString lines;
+    for (const Reading &reading : readings) {
+        lines += QStringLiteral("%1  %2  %3\n")
+                     .arg(timeText)
+                     .arg(quantityName(reading.quantity), -TextQuantityWidth)
+                     .arg(reading.text);
+    }
+    return lines.toUtf8();
+}
+
+} // namespace
+
+QByteArray outputHeader(OutputFormat format)
+{
+    return format == OutputFormat::Csv ? csvHeader() : QByteArray();
+}
+
+QByteArray outputRows(OutputFormat format, const std::vector<Reading> &readings, const Frame &reply,
+                      const QDateTime &time)
+{
+    switch (format) {
+    case OutputFormat::Csv:
+        return csvRows(readings, reply, time);
+    case OutputFormat::Json:
+        return jsonLines(readings, reply, time);
+    case OutputFormat::Text:
+        break;
+    }
+    return textLines(readings, time);
+}

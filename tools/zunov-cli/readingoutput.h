@@ -1,0 +1,21 @@
+#pragma once
+
+#include "link/frame.h"
+#include "measure/replyinterpreter.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <vector>
+
+// How zunov-cli measure writes the readings of a whole reply:
+//   Csv   the rows a recording keeps, after its header row;
+//   Json  one object a line with the same fields (value a number, raw an
+//         array of the four bytes);
+//   Text  one line a reading for people: date, time, quantity, display text.
+enum class OutputFormat { Csv, Json, Text };
+
+// What comes before the first reading: the CSV header, nothing for the others.
+QByteArray outputHeader(OutputFormat format);
+
+QByteArray outputRows(OutputFormat format, const std::vector<Reading> &readings, const Frame &reply,
+                      const QDateTime &time);
