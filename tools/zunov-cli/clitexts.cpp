@@ -19,6 +19,16 @@ QString incompleteReply(int bytesReceived)
     return line(QStringLiteral("Neúplná odpověď přístroje: %1 ze 4 bajtů.").arg(bytesReceived));
 }
 
+QString replyWithoutReading(const QString &rawBytes)
+{
+    return line(QStringLiteral("Odpověď přístroje bez měřené hodnoty: %1").arg(rawBytes));
+}
+
+QString noAnswer()
+{
+    return line(QStringLiteral("Přístroj neodpověděl."));
+}
+
 QString outputFailed(int error)
 {
     return line(QStringLiteral("Výstup nelze zapsat: %1.")

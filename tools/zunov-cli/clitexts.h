@@ -12,6 +12,8 @@ QString line(const QString &text);
 QString usage(const QString &error, const QString &helpHint);
 
 QString incompleteReply(int bytesReceived);
+QString replyWithoutReading(const QString &rawBytes);
+QString noAnswer();
 QString outputFailed(int error);
 
 } // namespace CliText

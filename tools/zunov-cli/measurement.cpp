@@ -46,7 +46,7 @@ int Measurement::run()
         return ExitStatus::Failed;
     }
     if (!m_answered) {
-        m_err.write(CliText::line(QStringLiteral("Přístroj neodpověděl.")));
+        m_err.write(CliText::noAnswer());
         return ExitStatus::Failed;
     }
     return ExitStatus::Success;
@@ -71,8 +71,7 @@ void Measurement::writeReply(const Frame &reply)
     m_answered = true;
     const std::vector<Reading> readings = interpretReply(reply).readings;
     if (readings.empty()) {
-        m_err.write(CliText::line(
-            QStringLiteral("Odpověď přístroje bez měřené hodnoty: %1").arg(rowRawBytes(reply))));
+        m_err.write(CliText::replyWithoutReading(rowRawBytes(reply)));
         return;
     }
     m_out.write(outputRows(m_settings.format, readings, reply, QDateTime::currentDateTime()));
