@@ -1,6 +1,7 @@
 #include "platform/atomicwrite.h"
 
 #include "platform/filedescriptor.h"
+#include "platform/writeall.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,24 +64,6 @@ private:
     bool m_placed = false;
 };
 
-// Loops over short writes; one that writes nothing is a failure too, so that
-// a full disk can never keep it going.
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t count = ::write(fd, data, size_t(left));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        data += count;
-        left -= count;
-    }
-    return true;
-}
-
 bool hasOwnerOf(int fd, const struct stat &old)
 {
     struct stat status = {};
@@ -125,7 +108,7 @@ WriteOutcome writeFileAtomically(const QString &path, const QByteArray &bytes)
         if (::fchmod(file.get(), old.st_mode & kPermissionBits) != 0)
             return WriteOutcome::Failed;
     }
-    if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close()
+    if (writeAll(file.get(), bytes) != 0 || ::fsync(file.get()) != 0 || !file.close()
         || !temporary.moveTo(target))
         return WriteOutcome::Failed;
     return syncFolder(folder) ? WriteOutcome::Written : WriteOutcome::Failed;

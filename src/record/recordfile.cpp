@@ -1,5 +1,6 @@
 #include "record/recordfile.h"
 
+#include "platform/writeall.h"
 #include "record/csvrows.h"
 
 #include <QFile>
@@ -31,22 +32,6 @@ QByteArray prefixFor(const QString &path, off_t size)
     return last == '\n' ? QByteArray() : QByteArrayLiteral("\r\n");
 }
 
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        left -= written;
-    }
-    return true;
-}
-
 } // namespace
 
 RecordFile::RecordFile(const QString &path)
@@ -71,7 +56,7 @@ bool RecordFile::append(const QByteArray &rows)
 {
     if (!isOpen())
         return false;
-    if (!stillAtItsPath() || !writeAll(m_fd, m_prefix + rows) || !syncIfDue()) {
+    if (!stillAtItsPath() || writeAll(m_fd, m_prefix + rows) != 0 || !syncIfDue()) {
         close();
         return false;
     }
