@@ -47,7 +47,7 @@ struct Options
     QString data;
     int seconds = 10;
     int rounds = 3;
-    QList<int> periods{20, 10};
+    QList<int> periods;
 };
 
 struct Scenario
@@ -182,10 +182,13 @@ Options parseOptions(const QCoreApplication &app)
     const QCommandLineOption seconds(QStringLiteral("seconds"),
                                      QStringLiteral("length of each measurement"),
                                      QStringLiteral("s"), QStringLiteral("10"));
+    const QCommandLineOption periods(QStringLiteral("periods"),
+                                     QStringLiteral("poll periods to measure, comma-separated"),
+                                     QStringLiteral("ms,ms"), QStringLiteral("20,10"));
     const QCommandLineOption rounds(QStringLiteral("rounds"),
                                     QStringLiteral("how many times everything is measured"),
                                     QStringLiteral("n"), QStringLiteral("3"));
-    parser.addOptions({program, poller, data, seconds, rounds});
+    parser.addOptions({program, poller, data, seconds, periods, rounds});
     parser.process(app);
     if (!parser.isSet(program) || !parser.isSet(poller) || !parser.isSet(data))
         parser.showHelp(2);
@@ -196,6 +199,13 @@ Options parseOptions(const QCoreApplication &app)
     options.data = QFileInfo(parser.value(data)).absoluteFilePath();
     options.seconds = std::max(1, parser.value(seconds).toInt());
     options.rounds = std::max(1, parser.value(rounds).toInt());
+    options.periods.clear();
+    for (const QString &period : parser.value(periods).split(QLatin1Char(','))) {
+        if (period.toInt() > 0)
+            options.periods.append(period.toInt());
+    }
+    if (options.periods.isEmpty())
+        parser.showHelp(2);
     return options;
 }
 
