@@ -21,6 +21,10 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
 
 void StatusBarPanels::setText(int index, const QString &text)
 {
+    // Handlers rewrite the link state every 100 ms whether it changed or not;
+    // an unchanged panel is not touched, let alone repainted.
+    if (text == m_texts.at(index))
+        return;
     m_texts[index] = text;
     refresh(index);
 }
@@ -32,6 +36,8 @@ QString StatusBarPanels::text(int index) const
 
 void StatusBarPanels::setMarker(int index, const QString &marker)
 {
+    if (marker == m_markers.at(index))
+        return;
     m_markers[index] = marker;
     refresh(index);
 }
