@@ -1,10 +1,12 @@
 // What the windows paint, counted with an event filter: nothing while nothing
 // on screen changes, and a changed status panel before the program waits for
 // the instrument.
+#include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
 #include "support/programfixture.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -39,6 +41,39 @@ protected:
 
 constexpr int StatusTicksToWatch = 5;
 constexpr int StatusTickMs = 100;
+constexpr int SettleMs = 100;
+
+// What the widget's window has on screen where the widget is: the backing
+// store as painted, not a fresh rendering.
+QImage onScreen(QWidget *widget)
+{
+    const QPoint origin = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), origin.x(), origin.y(), widget->width(),
+                     widget->height())
+        .toImage();
+}
+
+// A status bar of three panels in a window of its own, shown.
+struct PanelWindow
+{
+    PanelWindow()
+    {
+        window.resize(400, 100);
+        window.show();
+    }
+
+    QMainWindow window;
+    StatusBarPanels panels{window.statusBar(),
+                           {{QStringLiteral("Stav:"), 40},
+                            {QStringLiteral("OFFLINE"), 60},
+                            {QStringLiteral("Akce:"), 50}}};
+
+    QLabel *panel(int index) const
+    {
+        return window.statusBar()->findChild<QLabel *>(QStringLiteral("Panel%1").arg(index));
+    }
+};
 
 } // namespace
 
@@ -48,6 +83,8 @@ class tst_Repaints : public QObject
 
 private slots:
     void nothingIsPaintedWhileOfflineAndIdle();
+    void changedPanelAloneIsPainted();
+    void panelGrowsWithALongerText();
 };
 
 void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
@@ -63,6 +100,39 @@ void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
     QTest::qWait(StatusTicksToWatch * StatusTickMs);
     QCOMPARE(counter.paints, 0);
     QCOMPARE(window->panelText(1), QStringLiteral("OFFLINE"));
+}
+
+void tst_Repaints::changedPanelAloneIsPainted()
+{
+    PanelWindow bar;
+    QVERIFY(QTest::qWaitForWindowExposed(&bar.window));
+    QTest::qWait(SettleMs);
+
+    PaintCounter counter(bar.window.statusBar());
+    bar.panels.setText(1, QStringLiteral("ONLINE"));
+    QTest::qWait(SettleMs);
+    // The bar itself paints only behind the changed panel, which is not opaque.
+    QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("ONLINE")});
+}
+
+void tst_Repaints::panelGrowsWithALongerText()
+{
+    // A panel that needs more room moves the ones after it, frames and all:
+    // on screen, the bar looks as if it had had the long text from the start.
+    const QString longText = QStringLiteral("Žádná komunikace se zařízením na portu");
+    PanelWindow grown;
+    QVERIFY(QTest::qWaitForWindowExposed(&grown.window));
+    QTest::qWait(SettleMs);
+    grown.panels.setText(1, longText);
+    QTest::qWait(SettleMs);
+
+    PanelWindow fresh;
+    fresh.panels.setText(1, longText);
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh.window));
+    QTest::qWait(SettleMs);
+
+    QVERIFY(grown.panel(1)->width() >= grown.panel(1)->sizeHint().width());
+    QCOMPARE(onScreen(grown.window.statusBar()), onScreen(fresh.window.statusBar()));
 }
 
 QTEST_MAIN(tst_Repaints)

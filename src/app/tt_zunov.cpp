@@ -81,6 +81,9 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     Timer1->setEnabled(true);
     adjustSize();
     setFixedSize(size());
+    // A bar of fixed size keeps a panel's new text from laying out the whole
+    // window again; the window cannot change size anyway.
+    ui->StatusBar1->setFixedWidth(ui->StatusBar1->width());
     move(715, 74);
 }
 
