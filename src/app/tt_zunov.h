@@ -3,11 +3,13 @@
 #include "app/programstate.h"
 #include "app/statusbarpanels.h"
 #include "generator/waveformtable.h"
+#include "link/devicestatus.h"
 #include "link/frame.h"
 #include "platform/timer.h"
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ui {
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<TSerial> serial;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
+    std::optional<DeviceStatus> m_shownDevice;
 };
 
 // The single main window while the program runs (null otherwise).
