@@ -3,8 +3,10 @@
 // the instrument.
 #include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
+#include "platform/solidbackground.h"
 #include "support/programfixture.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -85,6 +87,9 @@ private slots:
     void nothingIsPaintedWhileOfflineAndIdle();
     void changedPanelAloneIsPainted();
     void panelGrowsWithALongerText();
+    void solidBackgroundLooksTheSame_data();
+    void solidBackgroundLooksTheSame();
+    void valueLabelsPaintAlone();
 };
 
 void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
@@ -133,6 +138,59 @@ void tst_Repaints::panelGrowsWithALongerText()
 
     QVERIFY(grown.panel(1)->width() >= grown.panel(1)->sizeHint().width());
     QCOMPARE(onScreen(grown.window.statusBar()), onScreen(fresh.window.statusBar()));
+}
+
+void tst_Repaints::solidBackgroundLooksTheSame_data()
+{
+    QTest::addColumn<QRect>("where");
+    QTest::addColumn<bool>("solid");
+    QTest::newRow("inside a group box") << QRect(20, 40, 80, 20) << true;
+    QTest::newRow("across its frame") << QRect(-10, 40, 80, 20) << false;
+    QTest::newRow("across its title") << QRect(10, 0, 80, 20) << false;
+}
+
+void tst_Repaints::solidBackgroundLooksTheSame()
+{
+    QFETCH(QRect, where);
+    QFETCH(bool, solid);
+    QWidget window;
+    window.resize(300, 200);
+    auto *box = new QGroupBox(QStringLiteral("Odpor"), &window);
+    box->setGeometry(10, 10, 200, 150);
+    auto *label = new QLabel(QStringLiteral("000 ohm"), box);
+    label->setGeometry(where);
+    const QImage before = window.grab().toImage();
+
+    giveSolidBackgrounds(&window, {label});
+    QCOMPARE(label->autoFillBackground(), solid);
+    QCOMPARE(window.grab().toImage(), before);
+    label->setText(QStringLiteral("47 kohm"));
+    const QImage changed = window.grab().toImage();
+    label->setAutoFillBackground(false);
+    QCOMPARE(changed, window.grab().toImage());
+}
+
+void tst_Repaints::valueLabelsPaintAlone()
+{
+    // A new value paints its label and nothing behind it, and the window
+    // looks just as it would with the labels transparent.
+    ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::qWait(SettleMs);
+    auto *u1 = program.control<QLabel>("Label1");
+    PaintCounter counter(window);
+    u1->setText(QStringLiteral("12.5 V"));
+    QTest::qWait(SettleMs);
+    QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("12.5 V")});
+    QCOMPARE(counter.paints, 1);
+
+    const QImage solid = window->grab().toImage();
+    for (const char *name : {"Label1", "Label", "RXX", "RXXX", "Label12", "Label11"})
+        program.control<QLabel>(name)->setAutoFillBackground(false);
+    QCOMPARE(window->grab().toImage(), solid);
 }
 
 QTEST_MAIN(tst_Repaints)

@@ -15,6 +15,7 @@
 namespace Ui {
 class TT_ZUNOV;
 }
+class QLabel;
 class RecordFile;
 class TGraff;
 class TSerial;
@@ -75,6 +76,8 @@ protected:
 private:
     void connectHandlers();
     void setInitialTexts();
+    // The labels that show the instrument's values.
+    QList<QLabel *> valueLabels() const;
 
     void Konec1Click();
     void N1Click();

@@ -53,6 +53,6 @@ void TT_ZUNOV::showDevice()
 // long as they do not look like fresh ones.
 void TT_ZUNOV::showValuesAsCurrent(bool current)
 {
-    for (QLabel *value : {ui->Label1, ui->Label, ui->RXX, ui->RXXX, ui->Label12, ui->Label11})
+    for (QLabel *value : valueLabels())
         value->setEnabled(current);
 }
