@@ -172,8 +172,8 @@ void tst_Repaints::solidBackgroundLooksTheSame()
 
 void tst_Repaints::valueLabelsPaintAlone()
 {
-    // A new value paints its label and nothing behind it, and the window
-    // looks just as it would with the labels transparent.
+    // A new value or status paints its label and nothing behind it, and the
+    // window looks just as it would with the labels transparent.
     ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
     program.start();
     TT_ZUNOV *window = program.window();
@@ -181,15 +181,17 @@ void tst_Repaints::valueLabelsPaintAlone()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QTest::qWait(SettleMs);
     auto *u1 = program.control<QLabel>("Label1");
+    auto *action = program.control<QLabel>("Panel4");
     PaintCounter counter(window);
     u1->setText(QStringLiteral("12.5 V"));
+    action->setText(QStringLiteral("Příjem U1 a U2"));
     QTest::qWait(SettleMs);
-    QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("12.5 V")});
-    QCOMPARE(counter.paints, 1);
+    QCOMPARE(counter.labelTexts.size(), 2);
+    QCOMPARE(counter.paints, 2);
 
     const QImage solid = window->grab().toImage();
-    for (const char *name : {"Label1", "Label", "RXX", "RXXX", "Label12", "Label11"})
-        program.control<QLabel>(name)->setAutoFillBackground(false);
+    for (QLabel *label : window->findChildren<QLabel *>())
+        label->setAutoFillBackground(false);
     QCOMPARE(window->grab().toImage(), solid);
 }
 

@@ -85,7 +85,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     // A bar of fixed size keeps a panel's new text from laying out the whole
     // window again; the window cannot change size anyway.
     ui->StatusBar1->setFixedWidth(ui->StatusBar1->width());
-    giveSolidBackgrounds(this, valueLabels());
+    giveSolidBackgrounds(this, valueLabels() + ui->StatusBar1->findChildren<QLabel *>());
     move(715, 74);
 }
 

@@ -28,11 +28,17 @@ void giveSolidBackgrounds(QWidget *window, const QList<QLabel *> &labels)
     for (QLabel *label : labels) {
         if (!label->isVisibleTo(window))
             continue;
-        // What the window shows where the label is, without the label.
+        // What the window shows where the label is, without the label. A
+        // label in a layout keeps its place while it is hidden for this.
+        const QSizePolicy policy = label->sizePolicy();
+        QSizePolicy keepingPlace = policy;
+        keepingPlace.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(keepingPlace);
         label->hide();
         const QImage behind =
             window->grab(QRect(label->mapTo(window, QPoint(0, 0)), label->size())).toImage();
         label->show();
+        label->setSizePolicy(policy);
         const std::optional<QRgb> colour = singleColour(behind);
         if (!colour)
             continue;
