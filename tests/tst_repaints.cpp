@@ -3,9 +3,11 @@
 // the instrument.
 #include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
+#include "measure/replyinterpreter.h"
 #include "platform/solidbackground.h"
 #include "support/programfixture.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -44,6 +46,8 @@ protected:
 constexpr int StatusTicksToWatch = 5;
 constexpr int StatusTickMs = 100;
 constexpr int SettleMs = 100;
+constexpr int HandshakeLimitMs = 15000;
+constexpr int PollsToWatch = 8;
 
 // What the widget's window has on screen where the widget is: the backing
 // store as painted, not a fresh rendering.
@@ -85,6 +89,7 @@ class tst_Repaints : public QObject
 
 private slots:
     void nothingIsPaintedWhileOfflineAndIdle();
+    void receivingIsPaintedBeforeTheExchange();
     void changedPanelAloneIsPainted();
     void panelGrowsWithALongerText();
     void solidBackgroundLooksTheSame_data();
@@ -105,6 +110,25 @@ void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
     QTest::qWait(StatusTicksToWatch * StatusTickMs);
     QCOMPARE(counter.paints, 0);
     QCOMPARE(window->panelText(1), QStringLiteral("OFFLINE"));
+}
+
+void tst_Repaints::receivingIsPaintedBeforeTheExchange()
+{
+    // The window cannot paint while a poll waits for the reply, and the reply
+    // replaces "Příjem" in the same handler: it is only ever on screen if it
+    // was painted before the exchange started.
+    ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    program.control<QAction>("Pripojit1")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(window->state.online, HandshakeLimitMs);
+
+    PaintCounter counter(window);
+    const int pollsBefore = program.instrument().exchangeCount();
+    QTRY_VERIFY(program.instrument().exchangeCount() >= pollsBefore + PollsToWatch);
+    QVERIFY(counter.labelTexts.contains(ActionText::Receiving.toString()));
 }
 
 void tst_Repaints::changedPanelAloneIsPainted()
