@@ -1,6 +1,6 @@
 // What the windows paint, counted with an event filter: nothing while nothing
-// on screen changes, and a changed status panel before the program waits for
-// the instrument.
+// on screen changes, a changed label alone and not what is behind it, and a
+// changed status panel before the program waits for the instrument.
 #include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
 #include "measure/replyinterpreter.h"
