@@ -49,6 +49,15 @@ constexpr int SettleMs = 100;
 constexpr int HandshakeLimitMs = 15000;
 constexpr int PollsToWatch = 8;
 
+// Starts the program and shows its main window; null if it never shows.
+TT_ZUNOV *shownWindow(ProgramFixture &program)
+{
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->show();
+    return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
 // What the widget's window has on screen where the widget is: the backing
 // store as painted, not a fresh rendering.
 QImage onScreen(QWidget *widget)
@@ -100,10 +109,8 @@ private slots:
 void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
 {
     ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
-    program.start();
-    TT_ZUNOV *window = program.window();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TT_ZUNOV *window = shownWindow(program);
+    QVERIFY(window);
     QTest::qWait(2 * StatusTickMs); // the first paint after showing
 
     PaintCounter counter(window);
@@ -118,10 +125,8 @@ void tst_Repaints::receivingIsPaintedBeforeTheExchange()
     // replaces "Příjem" in the same handler: it is only ever on screen if it
     // was painted before the exchange started.
     ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
-    program.start();
-    TT_ZUNOV *window = program.window();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TT_ZUNOV *window = shownWindow(program);
+    QVERIFY(window);
     program.control<QAction>("Pripojit1")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(window->state.online, HandshakeLimitMs);
 
@@ -199,10 +204,8 @@ void tst_Repaints::valueLabelsPaintAlone()
     // A new value or status paints its label and nothing behind it, and the
     // window looks just as it would with the labels transparent.
     ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
-    program.start();
-    TT_ZUNOV *window = program.window();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    TT_ZUNOV *window = shownWindow(program);
+    QVERIFY(window);
     QTest::qWait(SettleMs);
     auto *u1 = program.control<QLabel>("Label1");
     auto *action = program.control<QLabel>("Panel4");
