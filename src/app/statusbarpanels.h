@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ class QStatusBar;
 
 // The main window's status bar as a row of fixed panels addressed by index,
 // the way its handlers report the link state and the last action.
-class StatusBarPanels
+class StatusBarPanels : public QObject
 {
 public:
     struct Panel
@@ -29,10 +31,16 @@ public:
     // until it is set empty again.
     void setMarker(int index, const QString &marker);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void refresh(int index);
+    QList<QRect> panelGeometries() const;
 
+    QStatusBar *m_bar;
     QList<QLabel *> m_labels;
     QStringList m_texts;
     QStringList m_markers;
+    QList<QRect> m_geometries;
 };

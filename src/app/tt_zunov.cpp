@@ -8,6 +8,7 @@
 #include "link/tserial.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
+#include "platform/solidbackground.h"
 #include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
@@ -81,6 +82,10 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     Timer1->setEnabled(true);
     adjustSize();
     setFixedSize(size());
+    // A bar of fixed size keeps a panel's new text from laying out the whole
+    // window again; the window cannot change size anyway.
+    ui->StatusBar1->setFixedWidth(ui->StatusBar1->width());
+    giveSolidBackgrounds(this, valueLabels() + ui->StatusBar1->findChildren<QLabel *>());
     move(715, 74);
 }
 
@@ -130,6 +135,11 @@ void TT_ZUNOV::setInitialTexts()
     setLabelText(ui->Label11,
                  formatNumber(QStringLiteral("0.00"), state.tx[3] * 0.01) + QStringLiteral("A"));
     setLabelText(ui->RXXX, QStringLiteral("ohm"));
+}
+
+QList<QLabel *> TT_ZUNOV::valueLabels() const
+{
+    return {ui->Label1, ui->Label, ui->RXX, ui->RXXX, ui->Label12, ui->Label11};
 }
 
 void TT_ZUNOV::closeEvent(QCloseEvent *event)

@@ -3,16 +3,19 @@
 #include "app/programstate.h"
 #include "app/statusbarpanels.h"
 #include "generator/waveformtable.h"
+#include "link/devicestatus.h"
 #include "link/frame.h"
 #include "platform/timer.h"
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Ui {
 class TT_ZUNOV;
 }
+class QLabel;
 class RecordFile;
 class TGraff;
 class TSerial;
@@ -73,6 +76,8 @@ protected:
 private:
     void connectHandlers();
     void setInitialTexts();
+    // The labels that show the instrument's values.
+    QList<QLabel *> valueLabels() const;
 
     void Konec1Click();
     void N1Click();
@@ -128,6 +133,7 @@ private:
     std::unique_ptr<TSerial> serial;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
+    std::optional<DeviceStatus> m_shownDevice;
 };
 
 // The single main window while the program runs (null otherwise).

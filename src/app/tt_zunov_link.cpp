@@ -38,19 +38,21 @@ void TT_ZUNOV::watchLink()
 
 void TT_ZUNOV::showDevice()
 {
-    const DeviceView view = deviceView(serial->deviceStatus());
-    // Checked every tick; the panel is only touched when the port's state
-    // has changed.
-    if (view.text != m_panels->text(StatusPanel::Device))
-        m_panels->setText(StatusPanel::Device, view.text);
-    if (view.toolTip != m_panels->toolTip(StatusPanel::Device))
-        m_panels->setToolTip(StatusPanel::Device, view.toolTip);
+    // Checked every tick; the panel's texts are only made again when the
+    // port's state has changed.
+    const DeviceStatus status = serial->deviceStatus();
+    if (status == m_shownDevice)
+        return;
+    m_shownDevice = status;
+    const DeviceView view = deviceView(status);
+    m_panels->setText(StatusPanel::Device, view.text);
+    m_panels->setToolTip(StatusPanel::Device, view.toolTip);
 }
 
 // Greyed rather than blanked: the last values are still worth seeing, as
 // long as they do not look like fresh ones.
 void TT_ZUNOV::showValuesAsCurrent(bool current)
 {
-    for (QLabel *value : {ui->Label1, ui->Label, ui->RXX, ui->RXXX, ui->Label12, ui->Label11})
+    for (QLabel *value : valueLabels())
         value->setEnabled(current);
 }

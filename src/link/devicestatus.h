@@ -13,6 +13,8 @@ struct DeviceStatus
     PortState state = PortState::NotOpen;
     int openError = 0; // errno of the last failed open
     bool emulator = false;
+
+    bool operator==(const DeviceStatus &) const = default;
 };
 
 struct DeviceView

@@ -1,0 +1,226 @@
+// What the windows paint, counted with an event filter: nothing while nothing
+// on screen changes, a changed label alone and not what is behind it, and a
+// changed status panel before the program waits for the instrument.
+#include "app/statusbarpanels.h"
+#include "app/tt_zunov.h"
+#include "measure/replyinterpreter.h"
+#include "platform/solidbackground.h"
+#include "support/programfixture.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+
+// Counts the paint events of a widget and all its children, and keeps the
+// text each label had when it was painted.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *root)
+    {
+        root->installEventFilter(this);
+        for (QWidget *child : root->findChildren<QWidget *>())
+            child->installEventFilter(this);
+    }
+
+    int paints = 0;
+    QStringList labelTexts;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            if (auto *label = qobject_cast<QLabel *>(watched))
+                labelTexts << label->text();
+        }
+        return false;
+    }
+};
+
+constexpr int StatusTicksToWatch = 5;
+constexpr int StatusTickMs = 100;
+constexpr int SettleMs = 100;
+constexpr int HandshakeLimitMs = 15000;
+constexpr int PollsToWatch = 8;
+
+// Starts the program and shows its main window; null if it never shows.
+TT_ZUNOV *shownWindow(ProgramFixture &program)
+{
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->show();
+    return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
+// What the widget's window has on screen where the widget is: the backing
+// store as painted, not a fresh rendering.
+QImage onScreen(QWidget *widget)
+{
+    const QPoint origin = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), origin.x(), origin.y(), widget->width(),
+                     widget->height())
+        .toImage();
+}
+
+// A status bar of three panels in a window of its own, shown.
+struct PanelWindow
+{
+    PanelWindow()
+    {
+        window.resize(400, 100);
+        window.show();
+    }
+
+    QMainWindow window;
+    StatusBarPanels panels{window.statusBar(),
+                           {{QStringLiteral("Stav:"), 40},
+                            {QStringLiteral("OFFLINE"), 60},
+                            {QStringLiteral("Akce:"), 50}}};
+
+    QLabel *panel(int index) const
+    {
+        return window.statusBar()->findChild<QLabel *>(QStringLiteral("Panel%1").arg(index));
+    }
+};
+
+} // namespace
+
+class tst_Repaints : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nothingIsPaintedWhileOfflineAndIdle();
+    void receivingIsPaintedBeforeTheExchange();
+    void changedPanelAloneIsPainted();
+    void panelGrowsWithALongerText();
+    void solidBackgroundLooksTheSame_data();
+    void solidBackgroundLooksTheSame();
+    void valueLabelsPaintAlone();
+};
+
+void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
+{
+    ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
+    TT_ZUNOV *window = shownWindow(program);
+    QVERIFY(window);
+    QTest::qWait(2 * StatusTickMs); // the first paint after showing
+
+    PaintCounter counter(window);
+    QTest::qWait(StatusTicksToWatch * StatusTickMs);
+    QCOMPARE(counter.paints, 0);
+    QCOMPARE(window->panelText(1), QStringLiteral("OFFLINE"));
+}
+
+void tst_Repaints::receivingIsPaintedBeforeTheExchange()
+{
+    // The window cannot paint while a poll waits for the reply, and the reply
+    // replaces "Příjem" in the same handler: it is only ever on screen if it
+    // was painted before the exchange started.
+    ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
+    TT_ZUNOV *window = shownWindow(program);
+    QVERIFY(window);
+    program.control<QAction>("Pripojit1")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(window->state.online, HandshakeLimitMs);
+
+    PaintCounter counter(window);
+    const int pollsBefore = program.instrument().exchangeCount();
+    QTRY_VERIFY(program.instrument().exchangeCount() >= pollsBefore + PollsToWatch);
+    QVERIFY(counter.labelTexts.contains(ActionText::Receiving.toString()));
+}
+
+void tst_Repaints::changedPanelAloneIsPainted()
+{
+    PanelWindow bar;
+    QVERIFY(QTest::qWaitForWindowExposed(&bar.window));
+    QTest::qWait(SettleMs);
+
+    PaintCounter counter(bar.window.statusBar());
+    bar.panels.setText(1, QStringLiteral("ONLINE"));
+    QTest::qWait(SettleMs);
+    // The bar itself paints only behind the changed panel, which is not opaque.
+    QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("ONLINE")});
+}
+
+void tst_Repaints::panelGrowsWithALongerText()
+{
+    // A panel that needs more room moves the ones after it, frames and all:
+    // on screen, the bar looks as if it had had the long text from the start.
+    const QString longText = QStringLiteral("Žádná komunikace se zařízením na portu");
+    PanelWindow grown;
+    QVERIFY(QTest::qWaitForWindowExposed(&grown.window));
+    QTest::qWait(SettleMs);
+    grown.panels.setText(1, longText);
+    QTest::qWait(SettleMs);
+
+    PanelWindow fresh;
+    fresh.panels.setText(1, longText);
+    QVERIFY(QTest::qWaitForWindowExposed(&fresh.window));
+    QTest::qWait(SettleMs);
+
+    QVERIFY(grown.panel(1)->width() >= grown.panel(1)->sizeHint().width());
+    QCOMPARE(onScreen(grown.window.statusBar()), onScreen(fresh.window.statusBar()));
+}
+
+void tst_Repaints::solidBackgroundLooksTheSame_data()
+{
+    QTest::addColumn<QRect>("where");
+    QTest::addColumn<bool>("solid");
+    QTest::newRow("inside a group box") << QRect(20, 40, 80, 20) << true;
+    QTest::newRow("across its frame") << QRect(-10, 40, 80, 20) << false;
+    QTest::newRow("across its title") << QRect(10, 0, 80, 20) << false;
+}
+
+void tst_Repaints::solidBackgroundLooksTheSame()
+{
+    QFETCH(QRect, where);
+    QFETCH(bool, solid);
+    QWidget window;
+    window.resize(300, 200);
+    auto *box = new QGroupBox(QStringLiteral("Odpor"), &window);
+    box->setGeometry(10, 10, 200, 150);
+    auto *label = new QLabel(QStringLiteral("000 ohm"), box);
+    label->setGeometry(where);
+    const QImage before = window.grab().toImage();
+
+    giveSolidBackgrounds(&window, {label});
+    QCOMPARE(label->autoFillBackground(), solid);
+    QCOMPARE(window.grab().toImage(), before);
+    label->setText(QStringLiteral("47 kohm"));
+    const QImage changed = window.grab().toImage();
+    label->setAutoFillBackground(false);
+    QCOMPARE(changed, window.grab().toImage());
+}
+
+void tst_Repaints::valueLabelsPaintAlone()
+{
+    // A new value or status paints its label and nothing behind it, and the
+    // window looks just as it would with the labels transparent.
+    ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
+    TT_ZUNOV *window = shownWindow(program);
+    QVERIFY(window);
+    QTest::qWait(SettleMs);
+    auto *u1 = program.control<QLabel>("Label1");
+    auto *action = program.control<QLabel>("Panel4");
+    PaintCounter counter(window);
+    u1->setText(QStringLiteral("12.5 V"));
+    action->setText(QStringLiteral("Příjem U1 a U2"));
+    QTest::qWait(SettleMs);
+    QCOMPARE(counter.labelTexts.size(), 2);
+    QCOMPARE(counter.paints, 2);
+
+    const QImage solid = window->grab().toImage();
+    for (QLabel *label : window->findChildren<QLabel *>())
+        label->setAutoFillBackground(false);
+    QCOMPARE(window->grab().toImage(), solid);
+}
+
+QTEST_MAIN(tst_Repaints)
+#include "tst_repaints.moc"
