@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 #include <ctime>
@@ -61,6 +63,8 @@ private slots:
     void anotherZunovHoldsThePort();
     void configuredDevice_data();
     void configuredDevice();
+    void restingStatusTickMissesNothing_data();
+    void restingStatusTickMissesNothing();
 
 private:
     static void connectAndWait(ProgramFixture &program);
@@ -288,6 +292,69 @@ void tst_Link::configuredDevice()
     QCOMPARE(window->panelText(2), open ? slave.mid(5) + " (emulátor)" : QStringLiteral("COM1"));
     // The title still names the port by its number.
     QCOMPARE(window->windowTitle(), QStringLiteral("ZUNOV v1 na COM1 "));
+}
+
+enum class WhileResting { RestartRequested, LinkPanelOverwritten, DeviceGone, Connect };
+
+void tst_Link::restingStatusTickMissesNothing_data()
+{
+    QTest::addColumn<WhileResting>("event");
+    QTest::newRow("restart requested") << WhileResting::RestartRequested;
+    QTest::newRow("link panel overwritten") << WhileResting::LinkPanelOverwritten;
+    QTest::newRow("device gone") << WhileResting::DeviceGone;
+    QTest::newRow("connect") << WhileResting::Connect;
+}
+
+void tst_Link::restingStatusTickMissesNothing()
+{
+    // Offline and idle, the 100 ms status tick stops waking the program, yet
+    // everything it looks after still shows within a tick or two.
+    QFETCH(WhileResting, event);
+    constexpr int kWithinTicksMs = 1000;
+    ProgramFixture program({"[NASTAVENI]\r\nTSER=100\r\n", true, "help"});
+    program.start();
+    TT_ZUNOV *window = program.window();
+    QTest::qWait(300);
+    QSignalSpy ticks(window->Timer1, &Timer::timeout);
+    QTest::qWait(500);
+    QCOMPARE(ticks.count(), 0);
+    QVERIFY(window->Timer1->enabled());
+
+    switch (event) {
+    case WhileResting::RestartRequested: {
+        // In a loop that waits for events, as the program's own does, rather
+        // than one that looks for them now and then, as the test macros do.
+        QEventLoop loop;
+        QSignalSpy closed(window, &TT_ZUNOV::closed);
+        connect(window, &TT_ZUNOV::closed, &loop, &QEventLoop::quit);
+        QTimer::singleShot(0, window, [window] { window->state.restartRequested = true; });
+        QTimer::singleShot(kWithinTicksMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        QCOMPARE(closed.count(), 1);
+        break;
+    }
+    case WhileResting::LinkPanelOverwritten:
+        program.control<QPushButton>("Button2")->click();
+        QCOMPARE(window->panelText(1), QStringLiteral("OFFLINE generator"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), QStringLiteral("OFFLINE"), kWithinTicksMs);
+        break;
+    case WhileResting::DeviceGone: {
+        // The emulator takes its link along; whatever the port leads to
+        // afterwards, the device panel no longer shows the emulator's.
+        const QString emulatorShown = window->panelToolTip(2);
+        program.instrument().stop();
+        QTRY_VERIFY_WITH_TIMEOUT(window->panelToolTip(2) != emulatorShown, kWithinTicksMs);
+        break;
+    }
+    case WhileResting::Connect:
+        connectAndWait(program);
+        // While the instrument answers every poll, the tick rests as well.
+        QTest::qWait(300);
+        ticks.clear();
+        QTest::qWait(500);
+        QCOMPARE(ticks.count(), 0);
+        break;
+    }
 }
 
 QTEST_MAIN(tst_Link)

@@ -16,6 +16,7 @@ private slots:
     void nonPositiveIntervalNeverFires_data();
     void nonPositiveIntervalNeverFires();
     void oneShotByDisablingInHandler();
+    void resumedTimerKeepsItsRhythm();
 };
 
 void tst_Timer::firesAfterItsInterval()
@@ -101,6 +102,30 @@ void tst_Timer::oneShotByDisablingInHandler()
     QTest::qWait(100);
     QCOMPARE(ticks, 1);
     QVERIFY(!timer.enabled());
+}
+
+void tst_Timer::resumedTimerKeepsItsRhythm()
+{
+    // Ticks fall due at 400, 800, 1200 ms. Suspended from 100 to 900 ms, the
+    // timer skips the first two and fires at 1200, neither at once on
+    // resuming nor a whole interval after it.
+    Timer timer(400);
+    QSignalSpy spy(&timer, &Timer::timeout);
+    QElapsedTimer clock;
+    clock.start();
+    timer.setEnabled(true);
+    QTest::qWait(100);
+    timer.suspend();
+    QVERIFY(timer.enabled());
+    QTest::qWait(900 - int(clock.elapsed()));
+    QCOMPARE(spy.count(), 0);
+    timer.resume();
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 2000);
+    const qint64 firstTick = clock.elapsed();
+    QVERIFY2(firstTick >= 1150 && firstTick < 1290, qPrintable(QString::number(firstTick)));
+    // From then on a whole interval apart again.
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 2000);
+    QVERIFY2(clock.elapsed() - firstTick >= 350, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(tst_Timer)

@@ -9,6 +9,7 @@
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "platform/solidbackground.h"
+#include "platform/timerrest.h"
 #include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
@@ -52,6 +53,8 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     , Timer6(new Timer(HandshakeStepMs, this))
     , Timer7(new Timer(HandshakeStepMs, this))
     , ui(std::make_unique<Ui::TT_ZUNOV>())
+    , m_statusTickRest(std::make_unique<TimerRest>(
+          Timer1, [this] { return statusTickInputs() == m_statusTickRestingOn; }))
 {
     ui->setupUi(this);
     m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1, initialStatusPanels());
@@ -187,6 +190,8 @@ void TT_ZUNOV::Timer1Timer()
     showValuesAsCurrent(linkUp || !state.online);
     if (state.restartRequested)
         close();
+    else
+        letStatusTickRest();
 }
 
 void TT_ZUNOV::Timer3Timer()

@@ -19,6 +19,7 @@ class QLabel;
 class RecordFile;
 class TGraff;
 class TSerial;
+class TimerRest;
 struct Configuration;
 struct Reading;
 struct ReplyDisplay;
@@ -89,6 +90,7 @@ private:
     // Link upkeep
     bool openPort();
     void watchLink();
+    void letStatusTickRest();
     void showDevice();
     void showValuesAsCurrent(bool current);
 
@@ -134,6 +136,26 @@ private:
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
     std::optional<DeviceStatus> m_shownDevice;
+
+    // Everything Timer1's tick looks at; while none of it changes, a tick
+    // changes nothing.
+    struct StatusTickInputs
+    {
+        bool online = false;
+        bool answering = false;
+        int pollIntervalMs = 0;
+        int wantedPollIntervalMs = 0;
+        bool valuesCurrent = true;
+        bool restartRequested = false;
+        bool portOpen = false;
+        bool portLost = false;
+        int portDescriptor = -1;
+        QString linkPanel;
+        bool operator==(const StatusTickInputs &) const = default;
+    };
+    StatusTickInputs statusTickInputs() const;
+    StatusTickInputs m_statusTickRestingOn;
+    std::unique_ptr<TimerRest> m_statusTickRest;
 };
 
 // The single main window while the program runs (null otherwise).

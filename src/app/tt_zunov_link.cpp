@@ -4,6 +4,7 @@
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
 #include "link/tserial.h"
+#include "platform/timerrest.h"
 #include "ui_tt_zunov.h"
 
 bool TT_ZUNOV::openPort()
@@ -34,6 +35,33 @@ void TT_ZUNOV::watchLink()
         }
     }
     showDevice();
+}
+
+// Nothing Timer1 looks at changes unless a handler changes it or the port's
+// device goes away; most of its ticks would only find everything as it was,
+// ten times a second. So it rests until one of those happens and then ticks
+// on in its rhythm, exactly when it would have. A lost port is tried again
+// from its ticks, so it does not rest then.
+void TT_ZUNOV::letStatusTickRest()
+{
+    if (serial->isLost())
+        return;
+    m_statusTickRestingOn = statusTickInputs();
+    m_statusTickRest->rest(serial->descriptor());
+}
+
+TT_ZUNOV::StatusTickInputs TT_ZUNOV::statusTickInputs() const
+{
+    return {state.online,
+            state.link.instrumentAnswering(),
+            Timer2->interval(),
+            state.link.pollPeriodMs(state.pollPeriodMs),
+            ui->Label1->isEnabled(),
+            state.restartRequested,
+            serial->IsOpen(),
+            serial->isLost(),
+            serial->descriptor(),
+            m_panels->text(StatusPanel::LinkState)};
 }
 
 void TT_ZUNOV::showDevice()

@@ -70,6 +70,9 @@ public:
     bool isLost() const { return Handle.wasLost(); }
     // Notices a device that went away while the port was idle.
     void checkLine() { Handle.checkLine(); }
+    // What an event loop can watch to learn that the device went away; -1
+    // while the port is not open.
+    int descriptor() const { return Handle.descriptor(); }
     // Where the port leads and how it stands, as of the last open.
     DeviceStatus deviceStatus() const;
 

@@ -39,6 +39,9 @@ public:
     bool wasLost() const { return m_lost; }
     // The terminal opened last is the instrument emulator's.
     bool isEmulatorTerminal() const { return m_emulator; }
+    // For an event loop to watch for a hang-up; -1 while closed. Everything
+    // read from or written to the device goes through this object.
+    int descriptor() const { return m_fd; }
 
     // 1 when a byte was read into target, 0 after timeoutMs or on failure;
     // target is left as it was unless a byte arrived.

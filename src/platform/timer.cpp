@@ -7,7 +7,8 @@ Timer::Timer(int intervalMs, QObject *parent)
     // The handshake steps and the status tick are short; coarse timers could
     // stretch a 100 ms tick by 5 %.
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::timeout);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::fired);
+    m_rhythm.start();
 }
 
 void Timer::setEnabled(bool enabled)
@@ -29,6 +30,33 @@ void Timer::setInterval(int intervalMs)
 void Timer::apply()
 {
     m_timer.stop();
-    if (m_enabled && m_interval > 0)
+    m_rhythm.start();
+    if (m_enabled && m_interval > 0 && !m_suspended)
         m_timer.start(m_interval);
+}
+
+void Timer::suspend()
+{
+    m_suspended = true;
+    m_timer.stop();
+}
+
+void Timer::resume()
+{
+    if (!m_suspended)
+        return;
+    m_suspended = false;
+    if (!m_enabled || m_interval <= 0)
+        return;
+    const qint64 intoTick = m_rhythm.elapsed() % m_interval;
+    m_timer.start(int(m_interval - intoTick));
+}
+
+void Timer::fired()
+{
+    // The first tick after a resume came early in the countdown's terms; the
+    // ones after it are a whole interval apart again.
+    if (m_timer.interval() != m_interval)
+        m_timer.start(m_interval);
+    emit timeout();
 }

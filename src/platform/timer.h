@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -21,16 +22,28 @@ public:
     int interval() const { return m_interval; }
     void setInterval(int intervalMs);
 
-    // True while a countdown is actually running (enabled with a positive interval).
+    // True while a countdown is actually running (enabled with a positive
+    // interval, and not suspended).
     bool isCounting() const { return m_timer.isActive(); }
+
+    // Suspended, the timer stays enabled but wakes nobody: its ticks are
+    // skipped. Resumed, it fires at the next tick of the rhythm it had, as if
+    // it had been ticking all along.
+    void suspend();
+    void resume();
+    bool isSuspended() const { return m_suspended; }
 
 signals:
     void timeout();
 
 private:
     void apply();
+    void fired();
 
     QTimer m_timer;
+    // Ticks fall due a whole number of intervals after this.
+    QElapsedTimer m_rhythm;
     bool m_enabled = false;
+    bool m_suspended = false;
     int m_interval;
 };
