@@ -43,6 +43,30 @@ protected:
     }
 };
 
+// Counts the events of one type that reach a widget.
+class EventCounter : public QObject
+{
+public:
+    EventCounter(QWidget *widget, QEvent::Type type)
+        : m_type(type)
+    {
+        widget->installEventFilter(this);
+    }
+
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            ++count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+};
+
 constexpr int StatusTicksToWatch = 5;
 constexpr int StatusTickMs = 100;
 constexpr int SettleMs = 100;
@@ -100,7 +124,8 @@ private slots:
     void nothingIsPaintedWhileOfflineAndIdle();
     void receivingIsPaintedBeforeTheExchange();
     void changedPanelAloneIsPainted();
-    void panelGrowsWithALongerText();
+    void panelFollowsItsText_data();
+    void panelFollowsItsText();
     void solidBackgroundLooksTheSame_data();
     void solidBackgroundLooksTheSame();
     void valueLabelsPaintAlone();
@@ -143,30 +168,59 @@ void tst_Repaints::changedPanelAloneIsPainted()
     QTest::qWait(SettleMs);
 
     PaintCounter counter(bar.window.statusBar());
+    EventCounter layouts(bar.window.statusBar(), QEvent::LayoutRequest);
     bar.panels.setText(1, QStringLiteral("ONLINE"));
     QTest::qWait(SettleMs);
-    // The bar itself paints only behind the changed panel, which is not opaque.
+    // The bar itself paints only behind the changed panel, which is not opaque;
+    // a text that fits the panel's width lays nothing out again.
     QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("ONLINE")});
+    QCOMPARE(layouts.count, 0);
 }
 
-void tst_Repaints::panelGrowsWithALongerText()
+void tst_Repaints::panelFollowsItsText_data()
 {
-    // A panel that needs more room moves the ones after it, frames and all:
-    // on screen, the bar looks as if it had had the long text from the start.
     const QString longText = QStringLiteral("Žádná komunikace se zařízením na portu");
-    PanelWindow grown;
-    QVERIFY(QTest::qWaitForWindowExposed(&grown.window));
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("grows with a longer text") << 1 << QStringList{longText};
+    QTest::newRow("and shrinks back") << 1 << QStringList{longText, QStringLiteral("ONLINE")};
+    QTest::newRow("last one grows") << 2 << QStringList{longText + longText};
+    QTest::newRow("a marker counts") << 1 << QStringList{QStringLiteral("ONLINE"), QString()};
+}
+
+void tst_Repaints::panelFollowsItsText()
+{
+    // A panel that needs more room, or less, moves the ones after it, frames
+    // and all: on screen, the bar looks as if it had had the last text from
+    // the start.
+    QFETCH(int, panel);
+    QFETCH(QStringList, texts);
+    const bool marked = texts.constLast().isEmpty();
+    if (marked)
+        texts.removeLast();
+    const QString marker = QStringLiteral("● záznam do souboru měření.csv");
+    PanelWindow changed;
+    QVERIFY(QTest::qWaitForWindowExposed(&changed.window));
     QTest::qWait(SettleMs);
-    grown.panels.setText(1, longText);
+    for (const QString &text : std::as_const(texts)) {
+        changed.panels.setText(panel, text);
+        QTest::qWait(SettleMs);
+    }
+    if (marked)
+        changed.panels.setMarker(panel, marker);
     QTest::qWait(SettleMs);
 
     PanelWindow fresh;
-    fresh.panels.setText(1, longText);
+    fresh.panels.setText(panel, texts.constLast());
+    if (marked)
+        fresh.panels.setMarker(panel, marker);
     QVERIFY(QTest::qWaitForWindowExposed(&fresh.window));
     QTest::qWait(SettleMs);
 
-    QVERIFY(grown.panel(1)->width() >= grown.panel(1)->sizeHint().width());
-    QCOMPARE(onScreen(grown.window.statusBar()), onScreen(fresh.window.statusBar()));
+    // The last panel has only the rest of the bar, however long its text.
+    if (panel != 2)
+        QVERIFY(changed.panel(panel)->width() >= changed.panel(panel)->sizeHint().width());
+    QCOMPARE(onScreen(changed.window.statusBar()), onScreen(fresh.window.statusBar()));
 }
 
 void tst_Repaints::solidBackgroundLooksTheSame_data()

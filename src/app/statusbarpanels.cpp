@@ -1,7 +1,6 @@
 #include "app/statusbarpanels.h"
 
 #include <QEvent>
-#include <QLabel>
 #include <QStatusBar>
 
 StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
@@ -18,18 +17,30 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
         m_labels.append(label);
         m_texts.append(panels[i].text);
         m_markers.append(QString());
+        m_minimumWidths.append(panels[i].width);
     }
+    m_measure.setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->installEventFilter(this);
 }
 
 void StatusBarPanels::setText(int index, const QString &text)
+{
+    setText(index, text, Paint::Later);
+}
+
+void StatusBarPanels::setTextNow(int index, const QString &text)
+{
+    setText(index, text, Paint::Now);
+}
+
+void StatusBarPanels::setText(int index, const QString &text, Paint paint)
 {
     // Handlers rewrite the link state every 100 ms whether it changed or not;
     // an unchanged panel is not touched, let alone repainted.
     if (text == m_texts.at(index))
         return;
     m_texts[index] = text;
-    refresh(index);
+    refresh(index, paint);
 }
 
 QString StatusBarPanels::text(int index) const
@@ -45,16 +56,20 @@ void StatusBarPanels::setMarker(int index, const QString &marker)
     refresh(index);
 }
 
-void StatusBarPanels::refresh(int index)
+void StatusBarPanels::refresh(int index, Paint paint)
 {
     const QString &text = m_texts.at(index);
     const QString &marker = m_markers.at(index);
     QLabel *label = m_labels.at(index);
-    label->setText(marker.isEmpty() || text.isEmpty() ? text + marker
-                                                      : text + QLatin1Char(' ') + marker);
-    // Handlers that talk to the instrument block the window while they wait;
-    // the panel shows what is going on before they do.
-    label->repaint();
+    const QString shown =
+        marker.isEmpty() || text.isEmpty() ? text + marker : text + QLatin1Char(' ') + marker;
+    if (m_pinned && !fitsAsLaidOut(index, shown))
+        unpin();
+    label->setText(shown);
+    // Each painting of its own goes out to the display separately; the
+    // window paints everything that changed in one go unless asked not to.
+    if (paint == Paint::Now)
+        label->repaint();
 }
 
 void StatusBarPanels::setToolTip(int index, const QString &text)
@@ -69,18 +84,69 @@ QString StatusBarPanels::toolTip(int index) const
 
 bool StatusBarPanels::eventFilter(QObject *watched, QEvent *event)
 {
-    // Every text change asks the bar for a new layout, and QStatusBar answers
-    // each request by repainting itself whole, every panel, several times per
-    // poll. The layout has already been done by the time the request gets
-    // here; the bar needs its repaint only when a panel moved or changed size
-    // since the last one. A changed text alone repaints its own panel.
-    if (watched != m_bar || event->type() != QEvent::LayoutRequest)
+    if (watched != m_bar)
+        return false;
+    // A bar of another size lays its panels out anew, unpinned.
+    if (event->type() == QEvent::Resize) {
+        unpin();
+        return false;
+    }
+    // Every text change of a panel that is not pinned asks the bar for a new
+    // layout, and QStatusBar answers each request by repainting itself whole,
+    // every panel. The layout has already been done by the time the request
+    // gets here; the bar needs its repaint only when a panel moved or changed
+    // size since the last one. A changed text alone repaints its own panel.
+    // A hidden bar is not laid out at all, so its sizes mean nothing yet.
+    if (event->type() != QEvent::LayoutRequest || !m_bar->isVisible())
         return false;
     const QList<QRect> geometries = panelGeometries();
-    if (geometries == m_geometries)
+    if (geometries == m_geometries && m_pinned)
         return true;
     m_geometries = geometries;
+    pin();
     return false;
+}
+
+void StatusBarPanels::pin()
+{
+    m_pinned = true;
+    for (QLabel *label : std::as_const(m_labels))
+        label->setFixedSize(label->size());
+}
+
+void StatusBarPanels::unpin()
+{
+    if (!m_pinned)
+        return;
+    m_pinned = false;
+    for (qsizetype i = 0; i < m_labels.size(); ++i) {
+        m_labels[i]->setMinimumSize(m_minimumWidths.at(i), 0);
+        m_labels[i]->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+// Whether the bar, laying its panels out with this text in this one, would
+// give every panel the size it has now. The last panel takes the rest of the
+// bar, so any text that fits in it does; another panel is as wide as its
+// text or its least width, whichever is more. Every panel is as high as the
+// bar, whatever its text.
+bool StatusBarPanels::fitsAsLaidOut(int index, const QString &shown)
+{
+    const QLabel *label = m_labels.at(index);
+    const QSize natural = naturalSize(index, shown);
+    const bool takesTheRest = index == m_labels.size() - 1;
+    return takesTheRest ? natural.width() <= label->width() : natural.width() == label->width();
+}
+
+QSize StatusBarPanels::naturalSize(int index, const QString &shown)
+{
+    auto known = m_naturalSizes.constFind(shown);
+    if (known == m_naturalSizes.constEnd()) {
+        m_measure.setFont(m_labels.at(index)->font());
+        m_measure.setText(shown);
+        known = m_naturalSizes.insert(shown, m_measure.sizeHint());
+    }
+    return {std::max(known->width(), m_minimumWidths.at(index)), known->height()};
 }
 
 QList<QRect> StatusBarPanels::panelGeometries() const

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QHash>
+#include <QLabel>
 #include <QList>
 #include <QObject>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 
-class QLabel;
 class QStatusBar;
 
 // The main window's status bar as a row of fixed panels addressed by index,
@@ -22,7 +23,13 @@ public:
 
     StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels);
 
+    // The new text is painted with the rest of the window once the running
+    // handler returns, together with whatever else it changed.
     void setText(int index, const QString &text);
+    // The same, painted at once: for a text that must be on screen before the
+    // handler goes on to wait for the instrument, which keeps the window from
+    // painting meanwhile.
+    void setTextNow(int index, const QString &text);
     QString text(int index) const;
     void setToolTip(int index, const QString &text);
     QString toolTip(int index) const;
@@ -35,12 +42,28 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void refresh(int index);
+    enum class Paint { Later, Now };
+    void setText(int index, const QString &text, Paint paint);
+    void refresh(int index, Paint paint = Paint::Later);
     QList<QRect> panelGeometries() const;
+
+    // Pinned, the panels keep the sizes the bar last gave them, so that a new
+    // text asks the bar for no new layout; a text that needs another width
+    // lets go of all of them first, and the layout that follows pins them
+    // again.
+    void pin();
+    void unpin();
+    bool fitsAsLaidOut(int index, const QString &shown);
+    QSize naturalSize(int index, const QString &shown);
 
     QStatusBar *m_bar;
     QList<QLabel *> m_labels;
     QStringList m_texts;
     QStringList m_markers;
     QList<QRect> m_geometries;
+    QList<int> m_minimumWidths;
+    bool m_pinned = false;
+    // What each text needs, measured once on a label that is never shown.
+    QLabel m_measure;
+    QHash<QString, QSize> m_naturalSizes;
 };

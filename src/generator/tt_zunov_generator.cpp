@@ -79,9 +79,9 @@ void TT_ZUNOV::Button2Click()
 {
     // Polling stops for good: only a new handshake starts it again.
     Timer2->setEnabled(false);
-    m_panels->setText(StatusPanel::LinkState, UploadLinkText);
+    m_panels->setTextNow(StatusPanel::LinkState, UploadLinkText);
     Timer3->setEnabled(true);
-    m_panels->setText(StatusPanel::LastAction, UploadActionText);
+    m_panels->setTextNow(StatusPanel::LastAction, UploadActionText);
     // A poll since the last generator control left the poll command in the
     // frame; the upload always sends the generator settings.
     state.tx[0] = Command::Generator;

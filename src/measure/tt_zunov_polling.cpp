@@ -26,7 +26,7 @@ void feed(TPerformanceGraph *graph, int value)
 void TT_ZUNOV::Timer2Timer()
 {
     Timer3->setEnabled(true);
-    m_panels->setText(StatusPanel::LastAction, ActionText::Receiving.toString());
+    m_panels->setTextNow(StatusPanel::LastAction, ActionText::Receiving.toString());
     state.tx[0] = Command::Poll;
     const bool wholeReply = runExchange(*serial, state.tx, state.rx) == int(state.rx.size());
     state.link.pollEnded(wholeReply);
