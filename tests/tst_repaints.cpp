@@ -126,6 +126,7 @@ private slots:
     void changedPanelAloneIsPainted();
     void panelFollowsItsText_data();
     void panelFollowsItsText();
+    void panelPicturesLookTheSame();
     void solidBackgroundLooksTheSame_data();
     void solidBackgroundLooksTheSame();
     void valueLabelsPaintAlone();
@@ -221,6 +222,33 @@ void tst_Repaints::panelFollowsItsText()
     if (panel != 2)
         QVERIFY(changed.panel(panel)->width() >= changed.panel(panel)->sizeHint().width());
     QCOMPARE(onScreen(changed.window.statusBar()), onScreen(fresh.window.statusBar()));
+}
+
+void tst_Repaints::panelPicturesLookTheSame()
+{
+    // A panel shows a text it has shown before from the picture it kept;
+    // on screen that looks just as if it had laid the text out again.
+    PanelWindow bar;
+    QPalette colours = bar.window.palette();
+    colours.setColor(QPalette::Window, QColor(230, 240, 200));
+    colours.setColor(QPalette::WindowText, QColor(20, 40, 120));
+    bar.window.setPalette(colours);
+    QVERIFY(QTest::qWaitForWindowExposed(&bar.window));
+    const QList<QLabel *> panels = bar.window.statusBar()->findChildren<QLabel *>();
+    giveSolidBackgrounds(&bar.window, panels);
+    for (const QString &text :
+         {QStringLiteral("ONLINE"), QStringLiteral("OFFLINE"), QStringLiteral("ONLINE")}) {
+        bar.panels.setText(1, text);
+        QTest::qWait(SettleMs);
+    }
+    const QImage fromPictures = onScreen(bar.window.statusBar());
+
+    for (QLabel *panel : panels) {
+        QVERIFY(panel->autoFillBackground());
+        panel->setAutoFillBackground(false);
+    }
+    bar.window.statusBar()->repaint();
+    QCOMPARE(onScreen(bar.window.statusBar()), fromPictures);
 }
 
 void tst_Repaints::solidBackgroundLooksTheSame_data()
