@@ -10,6 +10,11 @@ void PictureLabel::paintEvent(QPaintEvent *event)
         return;
     }
     auto picture = m_pictures.constFind(text());
+    // A window moved to a screen of another pixel density needs new ones.
+    if (picture != m_pictures.constEnd() && picture->devicePixelRatio() != devicePixelRatio()) {
+        m_pictures.clear();
+        picture = m_pictures.constEnd();
+    }
     if (picture == m_pictures.constEnd()) {
         if (m_pictures.size() >= kMostPictures)
             m_pictures.clear();
