@@ -31,13 +31,24 @@ TSerial::TSerial(int PortNumber, const QString &workingDirectory, const QString 
 
 bool TSerial::reopen()
 {
-    return IsOpen() || open();
+    if (IsOpen())
+        return true;
+    // A device that went away is looked for only where it was. With its
+    // COM<N> link gone, the port's number would lead to another device
+    // (/dev/ttyS0 for COM1), which would then be polled as the instrument.
+    return isLost() ? open(m_devicePath)
+                    : open(chosenDevicePath(m_device, PortNumber, m_workingDirectory));
 }
 
 bool TSerial::open()
 {
     // Worked out afresh each time: a COM<N> link made after start-up counts.
-    m_devicePath = chosenDevicePath(m_device, PortNumber, m_workingDirectory);
+    return open(chosenDevicePath(m_device, PortNumber, m_workingDirectory));
+}
+
+bool TSerial::open(const QString &devicePath)
+{
+    m_devicePath = devicePath;
     m_resolvedPath = QFileInfo(m_devicePath).canonicalFilePath();
     if (!Handle.open(m_devicePath))
         return false;

@@ -64,7 +64,8 @@ public:
     bool IsOpen() const { return Handle.isOpen(); }
     // Opens the same choice of device again when it is not open, keeping the
     // cached records; the caller then applies the start-up configuration.
-    // True when the port is open afterwards.
+    // A device that went away is looked for at the same path only. True when
+    // the port is open afterwards.
     bool reopen();
     // The port was open and its device went away; reopen() may bring it back.
     bool isLost() const { return Handle.wasLost(); }
@@ -88,6 +89,7 @@ private:
     int readTimeoutMs() const;
     int writeTimeoutMs() const;
     bool open();
+    bool open(const QString &devicePath);
 
     SerialDevice Handle;
     QString m_workingDirectory;
