@@ -251,9 +251,15 @@ void tst_Emulator::linkNameTaken()
 
 void tst_Emulator::hangUpAfterExchanges()
 {
+    // Like an unplugged adapter's device node, the link goes with the line:
+    // left behind, it would lead to whatever terminal gets the number next.
+    QTemporaryDir dir;
+    const QString linkPath = QDir(dir.path()).filePath(QStringLiteral("COM1"));
     Emulator emulator;
+    emulator.setLink(dir.path().toStdString(), 1);
     emulator.setFaults({.hangUpAfter = 1});
     emulator.start();
+    QVERIFY(QFileInfo(linkPath).isSymLink());
     Port port(emulator.slavePath());
     QCOMPARE(port.exchange({211, 0, 0, 0}).count(-1), 0);
 
@@ -266,6 +272,7 @@ void tst_Emulator::hangUpAfterExchanges()
     QTRY_VERIFY(emulator.hungUp());
     QTRY_VERIFY(!emulator.isRunning());
     QCOMPARE(emulator.reports().back(), "hang-up");
+    QVERIFY(!QFileInfo(linkPath).isSymLink());
 }
 
 // A late first byte lands in the read of the second: the reply slides one

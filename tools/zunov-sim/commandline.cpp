@@ -44,7 +44,7 @@ std::string CommandLine::helpText()
            "  --late-ms MS        the delay of the late byte (default 1500)\n"
            "  --drop-byte N       never send reply byte N\n"
            "  --garbage           answer polls and generator frames with random bytes\n"
-           "  --hang-up-after N   close the line after N complete frames\n"
+           "  --hang-up-after N   close the line and remove the link after N complete frames\n"
            "  --flood RATE        send RATE unsolicited random bytes per second\n"
            "\n"
            "Reply bytes count every byte the instrument sends: handshake echoes, poll\n"

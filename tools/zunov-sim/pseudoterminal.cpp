@@ -84,6 +84,10 @@ void PseudoTerminal::hangUp()
 {
     closeFd(m_slave);
     closeFd(m_master);
+    // The link goes with the line, as an unplugged adapter's device node
+    // does: left behind, it would lead whoever opens it next to whatever
+    // terminal is given the freed number, perhaps someone's shell.
+    m_link.remove();
 }
 
 void PseudoTerminal::createLink(const std::string &dirPath, const std::string &name)

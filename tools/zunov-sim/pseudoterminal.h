@@ -35,7 +35,8 @@ public:
     void createLink(const std::string &dirPath, const std::string &name);
     const std::string &linkPath() const { return m_link.path(); }
 
-    // Closes our ends, so the other side sees the line hang up.
+    // Closes our ends, so the other side sees the line hang up, and removes
+    // the link.
     void hangUp();
 
 private:
