@@ -147,9 +147,8 @@ private:
         int wantedPollIntervalMs = 0;
         bool valuesCurrent = true;
         bool restartRequested = false;
-        bool portOpen = false;
         bool portLost = false;
-        int portDescriptor = -1;
+        int portDescriptor = -1; // -1 while the port is not open
         QString linkPanel;
         bool operator==(const StatusTickInputs &) const = default;
     };

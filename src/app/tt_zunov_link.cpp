@@ -58,7 +58,6 @@ TT_ZUNOV::StatusTickInputs TT_ZUNOV::statusTickInputs() const
             state.link.pollPeriodMs(state.pollPeriodMs),
             ui->Label1->isEnabled(),
             state.restartRequested,
-            serial->IsOpen(),
             serial->isLost(),
             serial->descriptor(),
             m_panels->text(StatusPanel::LinkState)};

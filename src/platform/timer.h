@@ -31,7 +31,6 @@ public:
     // it had been ticking all along.
     void suspend();
     void resume();
-    bool isSuspended() const { return m_suspended; }
 
 signals:
     void timeout();

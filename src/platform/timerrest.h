@@ -29,7 +29,6 @@ public:
     // rest, or -1. Nothing is ever read from it here.
     void rest(int watchedDescriptor);
     void wake();
-    bool isResting() const { return m_resting; }
 
 private:
     void check();
