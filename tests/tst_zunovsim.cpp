@@ -44,6 +44,35 @@ QByteArray exchange(const QString &path, const QByteArray &frame)
     ::close(fd);
     return answers;
 }
+
+struct TimedAnswer
+{
+    int byte = -1; // -1: nothing came
+    qint64 afterMs = 0;
+};
+
+// Sends one byte through the port and times the first byte that comes back.
+TimedAnswer timedAnswer(const QString &path, char byte, int timeoutMs)
+{
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    termios settings{};
+    tcgetattr(fd, &settings);
+    cfmakeraw(&settings);
+    tcsetattr(fd, TCSANOW, &settings);
+    TimedAnswer result;
+    QElapsedTimer clock;
+    clock.start();
+    pollfd watch{fd, POLLIN, 0};
+    uint8_t answer = 0;
+    if (::write(fd, &byte, 1) == 1 && ::poll(&watch, 1, timeoutMs) == 1
+        && ::read(fd, &answer, 1) == 1) {
+        result = {answer, clock.elapsed()};
+    }
+    ::close(fd);
+    return result;
+}
 } // namespace
 
 class tst_ZunovSim : public QObject
@@ -53,6 +82,8 @@ class tst_ZunovSim : public QObject
 private slots:
     void printsSlavePathAndLinks();
     void reportsGeneratorFrames();
+    void byteDelayHoldsTheAnswerBack_data();
+    void byteDelayHoldsTheAnswerBack();
     void helpNamesEverySwitch_data();
     void helpNamesEverySwitch();
     void badArgumentsAreRefused_data();
@@ -90,12 +121,36 @@ void tst_ZunovSim::reportsGeneratorFrames()
     QVERIFY(sim.waitForFinished(kStartTimeoutMs));
 }
 
+void tst_ZunovSim::byteDelayHoldsTheAnswerBack_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("earliestMs");
+    QTest::newRow("handshake echo") << QStringList{"--byte-delay", "300"} << 300;
+    QTest::newRow("late byte waits on top")
+        << QStringList{"--byte-delay", "300", "--late-byte", "1", "--late-ms", "300"} << 600;
+}
+
+void tst_ZunovSim::byteDelayHoldsTheAnswerBack()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(int, earliestMs);
+    QTemporaryDir dir;
+    QProcess sim;
+    const QString slave = startSim(sim, dir.path(), faults);
+    QVERIFY2(slave.startsWith("/dev/"), qPrintable(slave));
+    const TimedAnswer answer = timedAnswer(slave, char(111), earliestMs + kStartTimeoutMs);
+    QCOMPARE(answer.byte, 111);
+    QVERIFY2(answer.afterMs >= earliestMs, qPrintable(QString::number(answer.afterMs)));
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(kStartTimeoutMs));
+}
+
 void tst_ZunovSim::helpNamesEverySwitch_data()
 {
     QTest::addColumn<QString>("option");
     for (const char *option :
          {"--help", "--dir", "--port", "--seed", "--silence", "--wrong-echo", "--late-byte",
-          "--late-ms", "--drop-byte", "--garbage", "--hang-up-after", "--flood"}) {
+          "--late-ms", "--drop-byte", "--garbage", "--hang-up-after", "--flood", "--byte-delay"}) {
         QTest::newRow(option) << QString::fromLatin1(option);
     }
 }
@@ -118,6 +173,7 @@ void tst_ZunovSim::badArgumentsAreRefused_data()
     QTest::newRow("port that is no number") << QStringList{"--port", "abc"};
     QTest::newRow("trailing characters") << QStringList{"--seed", "12x"};
     QTest::newRow("missing value") << QStringList{"--drop-byte"};
+    QTest::newRow("negative byte delay") << QStringList{"--byte-delay", "-1"};
 }
 
 void tst_ZunovSim::badArgumentsAreRefused()

@@ -46,6 +46,9 @@ std::string CommandLine::helpText()
            "  --garbage           answer polls and generator frames with random bytes\n"
            "  --hang-up-after N   close the line and remove the link after N complete frames\n"
            "  --flood RATE        send RATE unsolicited random bytes per second\n"
+           "  --byte-delay MS     send every reply byte MS after the byte it answers, like\n"
+           "                      a USB adapter's latency timer (default 0); a late byte\n"
+           "                      waits its --late-ms on top\n"
            "\n"
            "Reply bytes count every byte the instrument sends: handshake echoes, poll\n"
            "replies and generator answers. Handshake steps count the 111 bytes received\n"
@@ -97,6 +100,8 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
             result.faults.hangUpAfter = static_cast<int>(numeric(1, kMaxCount));
         } else if (option == "--flood") {
             result.faults.floodPerSecond = static_cast<int>(numeric(1, 100'000));
+        } else if (option == "--byte-delay") {
+            result.faults.byteDelay = std::chrono::milliseconds(numeric(0, kMaxCount));
         } else {
             result.error = "unknown option " + option + " (see --help)";
         }

@@ -235,6 +235,8 @@ void Emulator::run(int masterFd)
             wantedFlood = m_instrument.faults().floodPerSecond;
         }
 
+        // Unasked bytes skip the byte delay and any late byte: a steady random
+        // stream shifted in time looks just the same.
         for (int i = flood.bytesDue(wantedFlood, now); i > 0; --i) {
             uint8_t byte = 0;
             {

@@ -15,6 +15,10 @@ namespace zunovsim {
 //   starting again at 1 after any other byte and after every fourth step, so
 //   each new handshake starts at step 1;
 // - exchanges are complete four-byte frames (poll or generator).
+//
+// The byte delay is not an instrument's fault but a USB adapter's latency
+// timer, which passes received bytes on only every few milliseconds; it holds
+// back every reply byte, the late one included, which waits lateDelay more.
 struct Faults
 {
     bool silence = false;  // answer nothing at all
@@ -25,6 +29,8 @@ struct Faults
     bool garbage = false;   // frames are answered with random bytes
     int hangUpAfter = 0;    // close the line after this many exchanges
     int floodPerSecond = 0; // unsolicited bytes per second
+    // Every reply byte is sent this long after the byte it answers.
+    std::chrono::milliseconds byteDelay{0};
 
     bool operator==(const Faults &) const = default;
 };

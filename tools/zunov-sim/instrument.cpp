@@ -109,9 +109,9 @@ std::optional<Answer> Instrument::deliver(uint8_t byte)
     const int number = ++m_replyBytes;
     if (m_faults.silence || number == m_faults.dropByte)
         return std::nullopt;
-    Answer answer{byte};
+    Answer answer{byte, m_faults.byteDelay};
     if (number == m_faults.lateByte)
-        answer.delay = m_faults.lateDelay;
+        answer.delay += m_faults.lateDelay;
     return answer;
 }
 

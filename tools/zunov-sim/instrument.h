@@ -13,7 +13,8 @@
 namespace zunovsim {
 
 // What the instrument sends back for one received byte: the byte, and how
-// long it waits before sending it (only the late-byte fault waits).
+// long after the received byte it is sent (the byte delay, plus the late-byte
+// fault's delay for that one byte).
 struct Answer
 {
     uint8_t byte = 0;
