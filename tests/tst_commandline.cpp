@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "config/commandline.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "app/configuration.h"
+#include "config/configuration.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "app/configuration.h"
+#include "config/configuration.h"
 #include "dialogs/tnapoved.h"
 #include "generator/waveformfile.h"
 #include "measure/resistorseries.h"

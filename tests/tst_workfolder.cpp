@@ -1,4 +1,4 @@
-#include "app/workfolder.h"
+#include "config/workfolder.h"
 #include "support/programrun.h"
 
 #include <QtTest>

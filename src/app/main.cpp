@@ -1,10 +1,10 @@
 #include "app/appwindows.h"
-#include "app/commandline.h"
-#include "app/configuration.h"
 #include "app/displaycheck.h"
 #include "app/startcheck.h"
 #include "app/startfolder.h"
 #include "app/tt_zunov.h"
+#include "config/commandline.h"
+#include "config/configuration.h"
 #include "link/portlist.h"
 #include "platform/application.h"
 

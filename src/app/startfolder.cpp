@@ -1,7 +1,7 @@
 #include "app/startfolder.h"
 
-#include "app/commandline.h"
-#include "app/workfolder.h"
+#include "config/commandline.h"
+#include "config/workfolder.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>

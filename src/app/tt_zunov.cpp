@@ -1,7 +1,7 @@
 #include "app/tt_zunov.h"
 
-#include "app/configuration.h"
 #include "app/statuspanel.h"
+#include "config/configuration.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"

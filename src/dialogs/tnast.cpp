@@ -1,6 +1,6 @@
 #include "dialogs/tnast.h"
 
-#include "app/configuration.h"
+#include "config/configuration.h"
 #include "dialogs/typinglimit.h"
 #include "link/portlist.h"
 #include "platform/messages.h"

@@ -1,6 +1,6 @@
 #include "clicommandline.h"
 
-#include "app/optiontable.h"
+#include "config/optiontable.h"
 #include "generator/waveform.h"
 
 #include <QCommandLineParser>

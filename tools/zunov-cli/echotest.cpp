@@ -1,8 +1,8 @@
 #include "echotest.h"
 
-#include "dialogs/handshake.h"
 #include "exitstatus.h"
 #include "link/exchange.h"
+#include "link/handshake.h"
 #include "output.h"
 
 #include <QThread>

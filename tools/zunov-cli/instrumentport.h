@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/configuration.h"
 #include "clicommandline.h"
+#include "config/configuration.h"
 #include "link/tserial.h"
 
 #include <memory>

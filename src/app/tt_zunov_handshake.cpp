@@ -2,9 +2,9 @@
 // four one-shot timers, one echo test each, so the window stays responsive
 // between the steps.
 #include "app/tt_zunov.h"
-#include "dialogs/handshake.h"
 #include "dialogs/tpripoj.h"
 #include "link/exchange.h"
+#include "link/handshake.h"
 #include "link/openfailure.h"
 #include "link/tserial.h"
 #include "platform/messages.h"

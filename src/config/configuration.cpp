@@ -1,4 +1,4 @@
-#include "app/configuration.h"
+#include "config/configuration.h"
 
 #include "platform/integertext.h"
 #include "platform/profilefile.h"

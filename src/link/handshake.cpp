@@ -1,4 +1,4 @@
-#include "dialogs/handshake.h"
+#include "link/handshake.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "app/optiontable.h"
+#include "config/optiontable.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/commandline.h"
+#include "config/commandline.h"
 
-#include "app/optiontable.h"
+#include "config/optiontable.h"
 
 namespace {
 
