@@ -3,10 +3,13 @@
 // whether any reply comes back out of step, and the GUI thread's CPU time per
 // poll, the three graph updates included.
 #include "app/tt_zunov.h"
+#include "link/instrumentsession.h"
 #include "support/programfixture.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
-#include <QTest>
+#include <QEventLoop>
+#include <QTimer>
 #include <cstdio>
 #include <ctime>
 
@@ -54,22 +57,25 @@ int main(int argc, char *argv[])
     int polls = 0;
     int misaligned = 0;
     int incomplete = 0;
-    QObject::connect(window->Timer2, &Timer::timeout, window, [&] {
-        // Runs after the poll handler, which was connected first.
-        ++polls;
-        if (window->panelText(4) == QStringLiteral("Žádná odpověď"))
-            ++incomplete;
-        const Frame &rx = window->state.rx;
-        if (!wellFormed({rx[0], rx[1], rx[2], rx[3]}))
-            ++misaligned;
-    });
+    QObject::connect(&window->session(), &InstrumentSession::polled, window,
+                     [&](const Frame &rx, int received) {
+                         ++polls;
+                         if (received < int(rx.size()))
+                             ++incomplete;
+                         else if (!wellFormed({rx[0], rx[1], rx[2], rx[3]}))
+                             ++misaligned;
+                     });
 
     const double cpuStart = threadCpuSeconds();
     QElapsedTimer clock;
     clock.start();
     window->state.online = true;
     window->Timer2->setEnabled(true);
-    QTest::qWait(RunSeconds * 1000);
+    // A loop that waits for events, as the program's own does; the test
+    // helpers' waits look for them only every 10 ms.
+    QEventLoop loop;
+    QTimer::singleShot(RunSeconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
     window->Timer2->setEnabled(false);
     const double seconds = clock.elapsed() / 1000.0;
     const double cpu = threadCpuSeconds() - cpuStart;

@@ -64,7 +64,7 @@ private:
     {
         program.instrument().queueReplies(
             {{uint8_t(reply[0]), uint8_t(reply[1]), uint8_t(reply[2]), uint8_t(reply[3])}});
-        emit program.window()->Timer2->timeout();
+        QVERIFY(program.poll());
     }
 };
 
@@ -237,7 +237,7 @@ void tst_Recording::incompleteReplyWritesNothing()
     const QString path = program.path() + QStringLiteral("/r.csv");
     QVERIFY(program.window()->startRecording(path));
     program.instrument().setFaults({.silence = true});
-    emit program.window()->Timer2->timeout();
+    QVERIFY(program.poll());
     QCOMPARE(QFileInfo(path).size(), 0);
     QVERIFY(program.window()->isRecording());
 }

@@ -1,5 +1,6 @@
 #include "app/tt_zunov.h"
 #include "dialogs/tnast.h"
+#include "link/instrumentsession.h"
 #include "link/tserial.h"
 #include "platform/application.h"
 #include "support/programfixture.h"
@@ -164,7 +165,7 @@ void tst_TT_ZUNOV::onlineFlagShownWithinATick()
     program.start();
     TT_ZUNOV *window = program.window();
     window->state.online = true;
-    window->state.link.handshakePassed();
+    window->session().handshakePassed();
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), QStringLiteral("ONLINE"), 300);
 }
 

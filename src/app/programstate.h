@@ -1,7 +1,6 @@
 #pragma once
 
 #include "link/frame.h"
-#include "link/linklife.h"
 
 // The values that several handlers share for the whole run. The main window
 // owns the one instance; everything runs on the GUI thread, so no locking.
@@ -13,5 +12,4 @@ struct ProgramState
     bool online = false;
     bool restartRequested = false;
     int pollPeriodMs = 0; // as configured; 0 or below means no polling
-    LinkLife link;        // whether the instrument answers, and what follows
 };

@@ -5,6 +5,7 @@
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
+#include "link/instrumentsession.h"
 #include "link/tserial.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
@@ -67,9 +68,12 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     setUpRecordMenus();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
-    serial =
-        std::make_unique<TSerial>(configuration.port, QDir::currentPath(), configuration.device);
-    applyStartupConfiguration(*serial);
+    m_session = std::make_unique<InstrumentSession>(configuration.port, QDir::currentPath(),
+                                                    configuration.device);
+    connect(m_session.get(), &InstrumentSession::polled, this, &TT_ZUNOV::pollEnded);
+    connect(m_session.get(), &InstrumentSession::echoed, this, &TT_ZUNOV::echoReceived);
+    connect(m_session.get(), &InstrumentSession::uploaded, this,
+            [this](const Frame &reply) { uploadEnded(reply); });
     showDevice();
     setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")
                    + QString::number(configuration.port) + QLatin1Char(' '));
@@ -93,6 +97,11 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
 }
 
 TT_ZUNOV::~TT_ZUNOV() = default;
+
+TSerial &TT_ZUNOV::serialPort() const
+{
+    return m_session->port();
+}
 
 void TT_ZUNOV::connectHandlers()
 {
@@ -182,12 +191,14 @@ void TT_ZUNOV::Timer1Timer()
     watchLink();
     // ONLINE only while the instrument answers: the online flag alone says
     // that a handshake once passed, and polling goes on by it.
-    const bool linkUp = state.online && serial->IsOpen() && state.link.instrumentAnswering();
+    const bool linkUp = state.online && m_session->instrumentAnswering();
     if (state.online)
-        Timer2->setInterval(pollInterval(state.link.pollPeriodMs(state.pollPeriodMs)));
+        Timer2->setInterval(pollInterval(m_session->link().pollPeriodMs(state.pollPeriodMs)));
     m_panels->setText(StatusPanel::LinkState,
                       linkUp ? StatusPanel::OnlineText : StatusPanel::OfflineText);
-    showValuesAsCurrent(linkUp || !state.online);
+    // After an upload polling has stopped, and the values are those of the
+    // last poll, however well the instrument answers.
+    showValuesAsCurrent(!state.online || (linkUp && Timer2->enabled()));
     if (state.restartRequested)
         close();
     else
@@ -196,6 +207,10 @@ void TT_ZUNOV::Timer1Timer()
 
 void TT_ZUNOV::Timer3Timer()
 {
+    // What a poll brings is shown for a while before the panel is reset; a
+    // poll still waiting for its reply is given another half period.
+    if (m_pollUnderWay)
+        return;
     Timer3->setEnabled(false);
     m_panels->setText(StatusPanel::LastAction, NoCommunicationText);
 }

@@ -18,6 +18,7 @@ class TT_ZUNOV;
 class QLabel;
 class RecordFile;
 class TGraff;
+class InstrumentSession;
 class TSerial;
 class TimerRest;
 struct Configuration;
@@ -47,9 +48,10 @@ public:
     Timer *const Timer6;
     Timer *const Timer7;
 
-    // The one link to the instrument, from start-up to the end; reopened
-    // when its device comes back.
-    TSerial &serialPort() const { return *serial; }
+    // The one conversation with the instrument, from start-up to the end.
+    InstrumentSession &session() const { return *m_session; }
+    // Its port; reopened when its device comes back.
+    TSerial &serialPort() const;
 
     QString panelText(int index) const { return m_panels->text(index); }
     QString panelToolTip(int index) const { return m_panels->toolTip(index); }
@@ -88,7 +90,6 @@ private:
     void Nastaven1Click();
 
     // Link upkeep
-    bool openPort();
     void watchLink();
     void letStatusTickRest();
     void showDevice();
@@ -96,6 +97,7 @@ private:
 
     // Measurements
     void Timer2Timer();
+    void pollEnded(const Frame &reply, int received);
     void showReply(const ReplyDisplay &reply);
     void CheckBox1Click(bool checked);
     void ListBox1Click();
@@ -111,6 +113,7 @@ private:
     void RadioButton2Click();
     void RadioButton1Click();
     void Button2Click();
+    void uploadEnded(const Frame &reply);
 
     // Connect handshake
     void Pripojit1Click();
@@ -118,7 +121,8 @@ private:
     void Timer5Timer();
     void Timer6Timer();
     void Timer7Timer();
-    void runHandshakeStep(int step, Timer *own, Timer *next);
+    void runHandshakeStep(int step, Timer *own);
+    void echoReceived(int step, std::optional<uint8_t> echo);
     void finishHandshake(bool linkUp);
 
     // Recording and pictures
@@ -132,10 +136,11 @@ private:
     void recordReply(const std::vector<Reading> &readings, const Frame &reply);
 
     std::unique_ptr<Ui::TT_ZUNOV> ui;
-    std::unique_ptr<TSerial> serial;
+    std::unique_ptr<InstrumentSession> m_session;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
     std::optional<DeviceStatus> m_shownDevice;
+    bool m_pollUnderWay = false;
 
     // Everything Timer1's tick looks at; while none of it changes, a tick
     // changes nothing.
@@ -146,6 +151,7 @@ private:
         int pollIntervalMs = 0;
         int wantedPollIntervalMs = 0;
         bool valuesCurrent = true;
+        bool polling = false;
         bool restartRequested = false;
         bool portLost = false;
         int portDescriptor = -1; // -1 while the port is not open

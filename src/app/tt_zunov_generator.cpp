@@ -5,8 +5,7 @@
 #include "generator/waveform.h"
 #include "generator/waveformfile.h"
 #include "generator/waveformpreview.h"
-#include "link/exchange.h"
-#include "link/tserial.h"
+#include "link/instrumentsession.h"
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "ui_tt_zunov.h"
@@ -79,11 +78,20 @@ void TT_ZUNOV::Button2Click()
 {
     // Polling stops for good: only a new handshake starts it again.
     Timer2->setEnabled(false);
-    m_panels->setTextNow(StatusPanel::LinkState, UploadLinkText);
+    m_panels->setText(StatusPanel::LinkState, UploadLinkText);
     Timer3->setEnabled(true);
-    m_panels->setTextNow(StatusPanel::LastAction, UploadActionText);
+    m_panels->setText(StatusPanel::LastAction, UploadActionText);
     // A poll since the last generator control left the poll command in the
     // frame; the upload always sends the generator settings.
     state.tx[0] = Command::Generator;
-    runExchange(*serial, state.tx, state.rx);
+    m_session->upload(state.tx);
+    // What is shown came from the last poll, and no poll follows.
+    if (state.online)
+        showValuesAsCurrent(false);
+}
+
+void TT_ZUNOV::uploadEnded(const Frame &reply)
+{
+    // The instrument's answer to an upload carries no measurement.
+    state.rx = reply;
 }

@@ -1,10 +1,10 @@
 // The main window's connect handshake: "Menu" > "Připojit" starts a chain of
-// four one-shot timers, one echo test each, so the window stays responsive
-// between the steps.
+// four one-shot timers, one echo step each; the session runs the step and
+// the chain goes on when its echo has come back or has not.
 #include "app/tt_zunov.h"
 #include "dialogs/tpripoj.h"
-#include "link/exchange.h"
 #include "link/handshake.h"
+#include "link/instrumentsession.h"
 #include "link/openfailure.h"
 #include "link/tserial.h"
 #include "platform/messages.h"
@@ -15,8 +15,10 @@ void TT_ZUNOV::Pripojit1Click()
         return;
     // A port that cannot be opened fails every step of the test at once; the
     // user learns more from one message that says why.
-    if (!openPort()) {
-        showWarning(cannotOpenMessage(serial->deviceStatus()));
+    const bool opened = m_session->openPort();
+    showDevice();
+    if (!opened) {
+        showWarning(cannotOpenMessage(serialPort().deviceStatus()));
         return;
     }
     Pripoj->show();
@@ -26,43 +28,47 @@ void TT_ZUNOV::Pripojit1Click()
 
 void TT_ZUNOV::Timer4Timer()
 {
-    runHandshakeStep(1, Timer4, Timer5);
+    runHandshakeStep(1, Timer4);
 }
 
 void TT_ZUNOV::Timer5Timer()
 {
-    runHandshakeStep(2, Timer5, Timer6);
+    runHandshakeStep(2, Timer5);
 }
 
 void TT_ZUNOV::Timer6Timer()
 {
-    runHandshakeStep(3, Timer6, Timer7);
+    runHandshakeStep(3, Timer6);
 }
 
 void TT_ZUNOV::Timer7Timer()
 {
-    runHandshakeStep(4, Timer7, nullptr);
+    runHandshakeStep(4, Timer7);
 }
 
-void TT_ZUNOV::runHandshakeStep(int step, Timer *own, Timer *next)
+void TT_ZUNOV::runHandshakeStep(int step, Timer *own)
 {
     own->setEnabled(false);
     Pripoj->setStepText(Handshake::stepText(step));
     Pripoj->setSentByte(Handshake::TestByte);
     Pripoj->setProgress(25 * step);
+    m_session->echoStep(step);
+}
 
-    uint8_t &echo = state.echo[step - 1];
+void TT_ZUNOV::echoReceived(int step, std::optional<uint8_t> received)
+{
     // A byte that did not come back is a failed step, whatever an earlier
     // handshake left in its place.
-    if (!exchangeByte(*serial, Handshake::TestByte, echo))
-        echo = 0;
+    uint8_t &echo = state.echo[step - 1];
+    echo = received.value_or(0);
     Pripoj->setReceivedByte(echo);
     const bool passed = echo == Handshake::TestByte;
     if (!passed)
         showMessage(Handshake::failureMessage(step));
 
-    if (next)
-        next->setEnabled(true);
+    const std::array<Timer *, Handshake::Steps - 1> nextSteps{Timer5, Timer6, Timer7};
+    if (step < Handshake::Steps)
+        nextSteps[step - 1]->setEnabled(true);
     else
         finishHandshake(passed);
 }
@@ -72,7 +78,7 @@ void TT_ZUNOV::finishHandshake(bool linkUp)
     if (linkUp) {
         showMessage(Handshake::OnlineMessage);
         state.online = true;
-        state.link.handshakePassed();
+        m_session->handshakePassed();
         Timer2->setEnabled(true);
     } else {
         Pripoj->setStepText(Handshake::RetryText);

@@ -1,39 +1,16 @@
-// The main window's care of the link: noticing that the port's device went
-// away, reopening it once it is back, naming it in the device panel, and not
-// passing the last values off as current while the instrument is not there.
+// The main window's care of the link: letting the session look after the
+// port, naming it in the device panel, and not passing the last values off as
+// current while the instrument is not there.
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
+#include "link/instrumentsession.h"
 #include "link/tserial.h"
 #include "platform/timerrest.h"
 #include "ui_tt_zunov.h"
 
-bool TT_ZUNOV::openPort()
-{
-    serial->checkLine();
-    if (serial->IsOpen())
-        return true;
-    if (serial->isLost())
-        state.link.portLost();
-    const bool opened = serial->reopen();
-    if (opened) {
-        applyStartupConfiguration(*serial);
-        state.link.portReopened();
-    }
-    showDevice();
-    return opened;
-}
-
 void TT_ZUNOV::watchLink()
 {
-    serial->checkLine();
-    if (serial->isLost()) {
-        state.link.portLost();
-        const auto now = LinkLife::Clock::now();
-        if (state.link.reopenDue(now)) {
-            state.link.reopenTried(now);
-            openPort();
-        }
-    }
+    m_session->watchLink();
     showDevice();
 }
 
@@ -44,22 +21,25 @@ void TT_ZUNOV::watchLink()
 // from its ticks, so it does not rest then.
 void TT_ZUNOV::letStatusTickRest()
 {
-    if (serial->isLost())
+    if (serialPort().isLost())
         return;
     m_statusTickRestingOn = statusTickInputs();
-    m_statusTickRest->rest(serial->descriptor());
+    // The session watches the port and changes what the tick looks at when
+    // its device goes away.
+    m_statusTickRest->rest(-1);
 }
 
 TT_ZUNOV::StatusTickInputs TT_ZUNOV::statusTickInputs() const
 {
     return {state.online,
-            state.link.instrumentAnswering(),
+            m_session->link().instrumentAnswering(),
             Timer2->interval(),
-            state.link.pollPeriodMs(state.pollPeriodMs),
+            m_session->link().pollPeriodMs(state.pollPeriodMs),
             ui->Label1->isEnabled(),
+            Timer2->enabled(),
             state.restartRequested,
-            serial->isLost(),
-            serial->descriptor(),
+            serialPort().isLost(),
+            serialPort().descriptor(),
             m_panels->text(StatusPanel::LinkState)};
 }
 
@@ -67,7 +47,7 @@ void TT_ZUNOV::showDevice()
 {
     // Checked every tick; the panel's texts are only made again when the
     // port's state has changed.
-    const DeviceStatus status = serial->deviceStatus();
+    const DeviceStatus status = serialPort().deviceStatus();
     if (status == m_shownDevice)
         return;
     m_shownDevice = status;

@@ -1,9 +1,9 @@
-// The main window's measurement poll: one exchange per poll period, and what
-// the reply carries shown on the labels and fed to the history graphs.
+// The main window's measurement poll: one exchange per poll period, run by
+// the session, and what the reply carries shown on the labels and fed to the
+// history graphs when it comes.
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
-#include "link/exchange.h"
-#include "link/tserial.h"
+#include "link/instrumentsession.h"
 #include "measure/replyinterpreter.h"
 #include "measure/tgraff.h"
 #include "measure/tperformancegraph.h"
@@ -26,11 +26,17 @@ void feed(TPerformanceGraph *graph, int value)
 void TT_ZUNOV::Timer2Timer()
 {
     Timer3->setEnabled(true);
-    m_panels->setTextNow(StatusPanel::LastAction, ActionText::Receiving.toString());
+    m_panels->setText(StatusPanel::LastAction, ActionText::Receiving.toString());
     state.tx[0] = Command::Poll;
-    const bool wholeReply = runExchange(*serial, state.tx, state.rx) == int(state.rx.size());
-    state.link.pollEnded(wholeReply);
-    if (!wholeReply) {
+    m_session->poll(state.tx);
+    m_pollUnderWay = true;
+}
+
+void TT_ZUNOV::pollEnded(const Frame &reply, int received)
+{
+    m_pollUnderWay = false;
+    state.rx = reply;
+    if (received < int(reply.size())) {
         // Showing what is left of an earlier reply would pass old values off
         // as new ones; a reply counts only when all four bytes came.
         m_panels->setText(StatusPanel::LastAction, NoReplyText);

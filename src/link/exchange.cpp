@@ -2,46 +2,141 @@
 
 #include "link/tserial.h"
 
-#include <chrono>
-#include <thread>
+#include <QSocketNotifier>
 
 namespace {
 
 // How long the answers to the unanswered rest of a request may still be on
 // their way: a byte takes about 1 ms at 9600 bit/s, and a USB adapter holds
 // what it received for up to 16 ms before passing it on.
-constexpr std::chrono::milliseconds TailAnswersMs{50};
-
-bool writeThenRead(TSerial &port, uint8_t request, uint8_t &reply)
-{
-    port.WriteByte(request);
-    return port.ReadByte(&reply) == 1;
-}
+constexpr int TailAnswersMs = 50;
 
 } // namespace
 
-int runExchange(TSerial &port, const Frame &request, Frame &reply)
+Exchange::Exchange(TSerial &port, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
 {
-    port.PurgeInput();
-    size_t received = 0;
-    while (received < request.size() && writeThenRead(port, request[received], reply[received]))
-        ++received;
-    const size_t firstUnanswered = received + 1;
-    if (firstUnanswered >= request.size())
-        return int(received);
-    for (size_t unanswered = firstUnanswered; unanswered < request.size(); ++unanswered)
-        port.WriteByte(request[unanswered]);
-    // The next exchange may follow at once (a poll that is already due); its
-    // purge would come before these answers, and they would open its reply.
-    if (port.IsOpen()) {
-        std::this_thread::sleep_for(TailAnswersMs);
-        port.PurgeInput();
-    }
-    return int(received);
+    // A coarse timer may fire 5 % late; the read time-out is the port's.
+    m_byteTimeout.setTimerType(Qt::PreciseTimer);
+    m_byteTimeout.setSingleShot(true);
+    connect(&m_byteTimeout, &QTimer::timeout, this, &Exchange::byteTimedOut);
+    m_tailTime.setSingleShot(true);
+    m_tailTime.setInterval(TailAnswersMs);
+    connect(&m_tailTime, &QTimer::timeout, this, &Exchange::tailTimeEnded);
+    watchPort();
 }
 
-bool exchangeByte(TSerial &port, uint8_t request, uint8_t &reply)
+Exchange::~Exchange() = default;
+
+void Exchange::watchPort()
 {
-    port.PurgeInput();
-    return writeThenRead(port, request, reply);
+    m_readable.reset();
+    if (!m_port.IsOpen())
+        return;
+    // Level-triggered, and a hang-up counts as readable: the notifier stays
+    // only as long as the descriptor it watches.
+    m_readable = std::make_unique<QSocketNotifier>(m_port.descriptor(), QSocketNotifier::Read);
+    connect(m_readable.get(), &QSocketNotifier::activated, this, &Exchange::byteMayHaveCome);
+}
+
+void Exchange::start(const Frame &request, int length, const Frame &reply)
+{
+    Q_ASSERT(isFree());
+    m_request = request;
+    m_reply = reply;
+    m_length = length;
+    m_received = 0;
+    m_stage = Stage::WaitingForByte;
+    m_port.PurgeInput();
+    writeCurrentByte();
+}
+
+void Exchange::writeCurrentByte()
+{
+    m_port.WriteByte(m_request[m_received]);
+    // A port that is not open answers nothing; the exchange ends on the next
+    // pass of the event loop, as it would after a time-out.
+    m_byteTimeout.start(m_port.IsOpen() ? m_port.readTimeoutMs() : 0);
+    noticeLoss();
+}
+
+void Exchange::byteMayHaveCome()
+{
+    switch (m_stage) {
+    case Stage::WaitingForByte: {
+        uint8_t byte = 0;
+        if (m_port.readWaitingByte(byte)) {
+            m_reply[m_received++] = byte;
+            m_byteTimeout.stop();
+            if (m_received == m_length)
+                conclude();
+            else
+                writeCurrentByte();
+        } else if (noticeLoss()) {
+            m_byteTimeout.stop();
+            byteTimedOut();
+        }
+        return;
+    }
+    case Stage::ThrowingAwayTail:
+    case Stage::Free:
+        m_port.PurgeInput();
+        if (noticeLoss() && m_stage == Stage::ThrowingAwayTail) {
+            m_tailTime.stop();
+            becomeFree();
+        }
+        return;
+    }
+}
+
+void Exchange::byteTimedOut()
+{
+    const int firstUnanswered = m_received + 1;
+    for (int unanswered = firstUnanswered; unanswered < m_length; ++unanswered)
+        m_port.WriteByte(m_request[unanswered]);
+    noticeLoss();
+    if (firstUnanswered >= m_length || !m_port.IsOpen()) {
+        conclude();
+        return;
+    }
+    // The next exchange may be due at once; its purge would come before these
+    // answers, and they would open its reply.
+    m_stage = Stage::ThrowingAwayTail;
+    m_tailTime.start();
+    emit finished(m_reply, m_received);
+}
+
+void Exchange::conclude()
+{
+    m_stage = Stage::Free;
+    emit finished(m_reply, m_received);
+    if (isFree())
+        emit freed();
+}
+
+void Exchange::tailTimeEnded()
+{
+    m_port.PurgeInput();
+    noticeLoss();
+    becomeFree();
+}
+
+void Exchange::becomeFree()
+{
+    m_stage = Stage::Free;
+    emit freed();
+}
+
+bool Exchange::noticeLoss()
+{
+    if (m_port.IsOpen())
+        return false;
+    if (m_readable) {
+        // It may be the notifier reporting right now; it goes once that is done.
+        m_readable->setEnabled(false);
+        m_readable.release()->deleteLater();
+        emit portLost();
+    }
+    return true;
 }

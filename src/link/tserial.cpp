@@ -199,6 +199,11 @@ int32_t TSerial::ReadByte(uint8_t *target)
     return Handle.readByte(*target, readTimeoutMs());
 }
 
+bool TSerial::readWaitingByte(uint8_t &target)
+{
+    return Handle.readByte(target, 0) == 1;
+}
+
 void TSerial::PurgeInput()
 {
     Handle.discardInput();

@@ -60,6 +60,11 @@ public:
     // 1 when a byte arrived within the read time-out, else 0 with *target as
     // it was.
     int32_t ReadByte(uint8_t *target);
+    // Takes a byte that has already arrived, without waiting; false when
+    // there is none.
+    bool readWaitingByte(uint8_t &target);
+    // How long a read waits for its byte.
+    int readTimeoutMs() const;
 
     bool IsOpen() const { return Handle.isOpen(); }
     // Opens the same choice of device again when it is not open, keeping the
@@ -86,7 +91,6 @@ public:
     const SerialTimeouts &timeouts() const { return Timeouts; }
 
 private:
-    int readTimeoutMs() const;
     int writeTimeoutMs() const;
     bool open();
     bool open(const QString &devicePath);

@@ -1,10 +1,12 @@
 #include "support/programfixture.h"
 
 #include "app/tt_zunov.h"
+#include "link/instrumentsession.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 
 ProgramFixture::ProgramFixture()
     : ProgramFixture(Options{})
@@ -52,4 +54,13 @@ void ProgramFixture::start()
     // One program at a time: the old windows give the port back first.
     m_windows.reset();
     m_windows = std::make_unique<AppWindows>();
+}
+
+bool ProgramFixture::poll()
+{
+    // A silent instrument holds a poll for one read time-out.
+    constexpr int LongestPollMs = 3000;
+    QSignalSpy ended(&window()->session(), &InstrumentSession::polled);
+    emit window()->Timer2->timeout();
+    return ended.wait(LongestPollMs);
 }

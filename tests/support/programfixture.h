@@ -36,6 +36,9 @@ public:
 
     // Creates the windows, as the program does at start-up.
     void start();
+    // One tick of the poll timer, then the wait until the poll has ended;
+    // false when it did not end within the exchange's longest time.
+    bool poll();
 
     TT_ZUNOV *window() const { return m_windows->mainWindow(); }
     zunovsim::Emulator &instrument() { return *m_instrument; }

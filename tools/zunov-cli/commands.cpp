@@ -7,6 +7,7 @@
 #include "instrumentport.h"
 #include "link/openfailure.h"
 #include "link/portlist.h"
+#include "link/tserial.h"
 #include "measurement.h"
 #include "output.h"
 
@@ -26,19 +27,21 @@ int periodOf(const CliRequest &request, const Configuration &configuration)
 int runOnInstrument(const CliRequest &request, Output &out, Output &err)
 {
     const Configuration configuration = readConfiguration(configurationFilePath());
-    const std::unique_ptr<TSerial> port = openInstrumentPort(request, configuration);
-    if (!port->IsOpen()) {
-        err.write(CliText::line(cannotOpenMessage(port->deviceStatus())));
+    const std::unique_ptr<InstrumentSession> session =
+        openInstrumentSession(request, configuration);
+    if (!session->port().IsOpen()) {
+        err.write(CliText::line(cannotOpenMessage(session->port().deviceStatus())));
         return ExitStatus::CannotOpen;
     }
     switch (request.command) {
     case CliCommand::Test:
-        return runEchoTest(*port, out);
+        return runEchoTest(*session, out);
     case CliCommand::Generator:
-        return runGenerator(*port, request.waveformCode, request.frequencyValue, out, err);
+        return runGenerator(*session, request.waveformCode, request.frequencyValue, out, err);
     case CliCommand::Measure:
-        return Measurement(*port, {request.count, periodOf(request, configuration), request.format},
-                           out, err)
+        return Measurement(*session,
+                           {request.count, periodOf(request, configuration), request.format}, out,
+                           err)
             .run();
     case CliCommand::None:
     case CliCommand::Ports:

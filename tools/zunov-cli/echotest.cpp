@@ -1,16 +1,17 @@
 #include "echotest.h"
 
 #include "exitstatus.h"
-#include "link/exchange.h"
 #include "link/handshake.h"
+#include "link/instrumentsession.h"
 #include "output.h"
 
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
 // The instrument has always had the steps half a second apart.
-constexpr unsigned long StepPauseMs = 500;
+constexpr int StepPauseMs = 500;
 
 QString stepLine(int step, std::optional<uint8_t> echo)
 {
@@ -21,20 +22,28 @@ QString stepLine(int step, std::optional<uint8_t> echo)
 
 } // namespace
 
-int runEchoTest(TSerial &port, Output &out)
+int runEchoTest(InstrumentSession &session, Output &out)
 {
     bool passed = false;
-    for (int step = 1; step <= Handshake::Steps; ++step) {
-        if (step > 1)
-            QThread::msleep(StepPauseMs);
-        uint8_t byte = 0;
-        const std::optional<uint8_t> echo =
-            exchangeByte(port, Handshake::TestByte, byte) ? std::optional(byte) : std::nullopt;
-        passed = echo == Handshake::TestByte;
-        out.write(stepLine(step, echo));
-        if (!passed)
-            out.write(Handshake::failureMessage(step) + QLatin1Char('\n'));
-    }
+    QEventLoop loop;
+    QTimer pause;
+    pause.setSingleShot(true);
+    pause.setInterval(StepPauseMs);
+    int step = 1;
+    QObject::connect(&pause, &QTimer::timeout, &loop, [&] { session.echoStep(++step); });
+    QObject::connect(&session, &InstrumentSession::echoed, &loop,
+                     [&](int answered, std::optional<uint8_t> echo) {
+                         passed = echo == Handshake::TestByte;
+                         out.write(stepLine(answered, echo));
+                         if (!passed)
+                             out.write(Handshake::failureMessage(answered) + QLatin1Char('\n'));
+                         if (answered < Handshake::Steps)
+                             pause.start();
+                         else
+                             loop.quit();
+                     });
+    session.echoStep(step);
+    loop.exec();
     if (passed)
         out.write(Handshake::OnlineMessage + QLatin1Char('\n'));
     return passed ? ExitStatus::Success : ExitStatus::Failed;

@@ -2,16 +2,27 @@
 
 #include "clitexts.h"
 #include "exitstatus.h"
-#include "link/exchange.h"
+#include "link/instrumentsession.h"
 #include "output.h"
 #include "record/rowfields.h"
 
-int runGenerator(TSerial &port, uint8_t waveformCode, uint8_t frequencyValue, Output &out,
-                 Output &err)
+#include <QEventLoop>
+
+int runGenerator(InstrumentSession &session, uint8_t waveformCode, uint8_t frequencyValue,
+                 Output &out, Output &err)
 {
     const Frame request{Command::Generator, waveformCode, frequencyValue, 0};
     Frame reply{};
-    const int received = runExchange(port, request, reply);
+    int received = 0;
+    QEventLoop loop;
+    QObject::connect(&session, &InstrumentSession::uploaded, &loop,
+                     [&](const Frame &answer, int count) {
+                         reply = answer;
+                         received = count;
+                         loop.quit();
+                     });
+    session.upload(request);
+    loop.exec();
     out.write(QStringLiteral("Odesláno: %1\n").arg(rowRawBytes(request)));
     if (received < int(reply.size())) {
         err.write(CliText::incompleteReply(received));

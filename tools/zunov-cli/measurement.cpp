@@ -2,9 +2,7 @@
 
 #include "clitexts.h"
 #include "exitstatus.h"
-#include "instrumentport.h"
-#include "link/exchange.h"
-#include "link/tserial.h"
+#include "link/instrumentsession.h"
 #include "measure/replyinterpreter.h"
 #include "output.h"
 #include "record/rowfields.h"
@@ -19,8 +17,9 @@ constexpr Frame PollFrame{Command::Poll, 0, 0, 0};
 
 } // namespace
 
-Measurement::Measurement(TSerial &port, const MeasureSettings &settings, Output &out, Output &err)
-    : m_port(port)
+Measurement::Measurement(InstrumentSession &session, const MeasureSettings &settings, Output &out,
+                         Output &err)
+    : m_session(session)
     , m_settings(settings)
     , m_out(out)
     , m_err(err)
@@ -28,7 +27,14 @@ Measurement::Measurement(TSerial &port, const MeasureSettings &settings, Output 
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(m_settings.periodMs);
     connect(&m_timer, &QTimer::timeout, this, &Measurement::poll);
-    connect(&m_stopSignals, &StopSignals::received, this, &Measurement::finish);
+    connect(&m_session, &InstrumentSession::polled, this, &Measurement::pollEnded);
+    connect(&m_stopSignals, &StopSignals::received, this, [this] {
+        // The poll under way ends first, so that the last row is whole.
+        if (!m_pollUnderWay)
+            finish();
+        else
+            m_stopping = true;
+    });
 }
 
 int Measurement::run()
@@ -54,15 +60,22 @@ int Measurement::run()
 
 void Measurement::poll()
 {
-    reopenIfLost(m_port);
-    Frame reply{};
-    const int received = runExchange(m_port, PollFrame, reply);
+    // A device that went away (an adapter pulled out) is opened again as soon
+    // as it is back.
+    m_session.watchLink();
+    m_session.poll(PollFrame);
+    m_pollUnderWay = true;
+}
+
+void Measurement::pollEnded(const Frame &reply, int received)
+{
+    m_pollUnderWay = false;
     ++m_polls;
     if (received == int(reply.size()))
         writeReply(reply);
     else
         m_err.write(CliText::incompleteReply(received));
-    if (m_out.error() != 0 || (m_settings.count && m_polls >= *m_settings.count))
+    if (m_stopping || m_out.error() != 0 || (m_settings.count && m_polls >= *m_settings.count))
         finish();
 }
 

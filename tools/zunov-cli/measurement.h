@@ -9,7 +9,7 @@
 #include <optional>
 
 class Output;
-class TSerial;
+class InstrumentSession;
 
 struct MeasureSettings
 {
@@ -28,7 +28,8 @@ class Measurement : public QObject
     Q_OBJECT
 
 public:
-    Measurement(TSerial &port, const MeasureSettings &settings, Output &out, Output &err);
+    Measurement(InstrumentSession &session, const MeasureSettings &settings, Output &out,
+                Output &err);
 
     // Runs to the end; returns the exit status: 1 when the output failed or
     // no poll got a whole reply.
@@ -36,10 +37,11 @@ public:
 
 private:
     void poll();
+    void pollEnded(const Frame &reply, int received);
     void writeReply(const Frame &reply);
     void finish();
 
-    TSerial &m_port;
+    InstrumentSession &m_session;
     const MeasureSettings m_settings;
     Output &m_out;
     Output &m_err;
@@ -49,4 +51,6 @@ private:
     int m_polls = 0;
     bool m_answered = false;
     bool m_finished = false;
+    bool m_pollUnderWay = false;
+    bool m_stopping = false; // a stop came while a poll was under way
 };
