@@ -1,4 +1,5 @@
 #include "app/tt_zunov.h"
+#include "link/instrumentsession.h"
 #include "support/programfixture.h"
 
 #include <QLabel>
@@ -21,6 +22,7 @@ private slots:
     void missingWaveformFileKeepsTheTable();
     void uploadAfterStartUp();
     void uploadAfterAPollSendsGeneratorSettings();
+    void valuesAfterAnUploadAreStale();
 };
 
 void tst_Generator::waveformButtons_data()
@@ -126,6 +128,25 @@ void tst_Generator::uploadAfterAPollSendsGeneratorSettings()
     QCOMPARE(program.instrument().framesReceived().back(), (zunovsim::Frame{100, 50, 255, 0}));
     const auto generator = program.instrument().lastGenerator();
     QVERIFY(generator.has_value());
+}
+
+void tst_Generator::valuesAfterAnUploadAreStale()
+{
+    // Polling stops with the upload; the last poll's values must not go on
+    // looking current under "ONLINE".
+    ProgramFixture program;
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->state.online = true;
+    window->session().handshakePassed();
+    window->Timer2->setEnabled(true);
+    QVERIFY(program.poll());
+    auto *u1 = program.control<QLabel>("Label1");
+    QVERIFY(u1->isEnabled());
+    program.control<QPushButton>("Button2")->click();
+    QTRY_COMPARE(window->panelText(1), QStringLiteral("ONLINE"));
+    QTest::qWait(300);
+    QVERIFY(!u1->isEnabled());
 }
 
 QTEST_MAIN(tst_Generator)

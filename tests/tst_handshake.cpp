@@ -49,6 +49,7 @@ private slots:
     void secondConnectOverADeadLinkFails();
     void clickWhileStepOnePendingChangesNothing();
     void clickAfterStepOneStartsASecondChain();
+    void connectWhilePollingTestsTheInstrumentAlone();
 
 private:
     // What the connect window showed on screen while each message was up:
@@ -192,6 +193,22 @@ void tst_Handshake::clickAfterStepOneStartsASecondChain()
                              HandshakeTimeoutMs);
     QVERIFY(program.instrument().handshakeCount() > 4);
     QVERIFY(window->state.online);
+}
+
+void tst_Handshake::connectWhilePollingTestsTheInstrumentAlone()
+{
+    // Polls that fell between the test bytes would hide the fourth step from
+    // the instrument, and a wrong fourth echo would pass unnoticed.
+    ProgramFixture program({"[NASTAVENI]\r\nPort=1\r\nTSER=50\r\n"});
+    program.start();
+    connectAndWait(program);
+    QVERIFY(program.window()->state.online);
+    program.instrument().setFaults({.wrongEchoStep = 4});
+    program.messages().clear();
+    connectAndWait(program);
+    QCOMPARE(program.messages().texts(), QStringList{Fail4});
+    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label1")->text(),
+             QStringLiteral("Klik na připojit"));
 }
 
 QTEST_MAIN(tst_Handshake)
