@@ -327,7 +327,7 @@ void tst_Link::restingStatusTickMissesNothing()
         QEventLoop loop;
         QSignalSpy closed(window, &TT_ZUNOV::closed);
         connect(window, &TT_ZUNOV::closed, &loop, &QEventLoop::quit);
-        QTimer::singleShot(0, window, [window] { window->state.restartRequested = true; });
+        QTimer::singleShot(0, window, [window] { window->requestRestart(); });
         QTimer::singleShot(kWithinTicksMs, &loop, &QEventLoop::quit);
         loop.exec();
         QCOMPARE(closed.count(), 1);

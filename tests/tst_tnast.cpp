@@ -88,7 +88,7 @@ QByteArray tst_TNast::iniBytes() const
 
 void tst_TNast::layout()
 {
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     QCOMPARE(window.windowTitle(), QStringLiteral("Nastavení"));
     QVERIFY(window.isWindow());
     QVERIFY(
@@ -141,7 +141,7 @@ void tst_TNast::boxesFilledAtCreation()
     if (!ini.isNull())
         writeIni(ini);
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     QCOMPARE(box(window, "Port")->text(), port);
     QCOMPARE(box(window, "TSER")->text(), period);
     QVERIFY(sink.texts().isEmpty());
@@ -185,7 +185,7 @@ void tst_TNast::typingLimits()
     QFETCH(QString, text);
     if (!ini.isNull())
         writeIni(ini);
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     QLineEdit *edit = box(window, qPrintable(boxName));
     edit->setFocus();
@@ -236,7 +236,7 @@ void tst_TNast::savedTextsAsTyped()
     if (!ini.isNull())
         writeIni(ini);
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     for (const auto &[name, typed] : {std::pair{"Port", typedPort}, {"TSER", typedPeriod}}) {
         if (typed.isNull())
@@ -256,7 +256,7 @@ void tst_TNast::saveAnnouncesRestartThenSetsFlag()
 {
     writeIni(HandEdited);
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     box(window, "TSER")->setText("250");
     bool checkedInBox = false;
@@ -289,7 +289,7 @@ void tst_TNast::refusedWriteKeepsProgramRunning()
         [&] { QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner); });
 
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     box(window, "Port")->setText("5");
     box(window, "TSER")->setText("200");
@@ -309,7 +309,7 @@ void tst_TNast::closingKeepsTypedTextAndWritesNothing()
 {
     writeIni(HandEdited);
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     QLineEdit *port = box(window, "Port");
     port->setFocus();
@@ -345,7 +345,7 @@ void tst_TNast::pastedLineBreakKeepsFileLines()
     QFETCH(QString, boxName);
     QFETCH(QString, pasted);
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     QLineEdit *edit = box(window, qPrintable(boxName));
     edit->setFocus();
@@ -393,7 +393,7 @@ void tst_TNast::deviceSaved()
     QFETCH(QByteArray, saved);
     writeIni(ini);
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     QComboBox *choice = devices(window);
     if (typed == QLatin1String("<pick>")) {
@@ -418,7 +418,7 @@ void tst_TNast::refusedWriteKeepsAllThreeKeys()
     const auto restore = qScopeGuard(
         [&] { QFile::setPermissions(iniPath(), QFile::ReadOwner | QFile::WriteOwner); });
     RecordingMessageSink sink;
-    TNast window(&m_restart, readConfiguration(configurationFilePath()));
+    TNast window([this] { m_restart = true; }, readConfiguration(configurationFilePath()));
     window.show();
     QCOMPARE(devices(window)->currentText(), QStringLiteral("/dev/ttyS0"));
     box(window, "Port")->setText("2");

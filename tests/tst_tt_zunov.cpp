@@ -177,7 +177,7 @@ void tst_TT_ZUNOV::restartRequestEndsTheProgram()
     window->show();
     QSignalSpy closed(window, &TT_ZUNOV::closed);
     QVERIFY(closed.isValid());
-    window->state.restartRequested = true;
+    window->requestRestart();
     QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 300);
     QVERIFY(!window->isVisible());
 }

@@ -30,7 +30,8 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_help(create(napoved))
     , m_graph(create(Graff))
     , m_connect(create(Pripoj))
-    , m_settings(create(Nast, &m_main->state.restartRequested, configuration))
+    , m_settings(create(
+          Nast, [main = m_main.get()] { main->requestRestart(); }, configuration))
 {
     m_main->attachGraphWindow(*m_graph);
     QObject::connect(m_graph.get(), &TGraff::closed, m_main.get(), &TT_ZUNOV::graphWindowClosed);

@@ -10,7 +10,6 @@
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "platform/solidbackground.h"
-#include "platform/timerrest.h"
 #include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
@@ -54,8 +53,6 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     , Timer6(new Timer(HandshakeStepMs, this))
     , Timer7(new Timer(HandshakeStepMs, this))
     , ui(std::make_unique<Ui::TT_ZUNOV>())
-    , m_statusTickRest(std::make_unique<TimerRest>(
-          Timer1, [this] { return statusTickInputs() == m_statusTickRestingOn; }))
 {
     ui->setupUi(this);
     m_panels = std::make_unique<StatusBarPanels>(ui->StatusBar1, initialStatusPanels());
@@ -74,6 +71,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     connect(m_session.get(), &InstrumentSession::echoed, this, &TT_ZUNOV::echoReceived);
     connect(m_session.get(), &InstrumentSession::uploaded, this,
             [this](const Frame &reply) { uploadEnded(reply); });
+    connect(m_session.get(), &InstrumentSession::linkChanged, this, &TT_ZUNOV::wakeStatusTick);
     showDevice();
     setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")
                    + QString::number(configuration.port) + QLatin1Char(' '));
@@ -199,10 +197,26 @@ void TT_ZUNOV::Timer1Timer()
     // After an upload polling has stopped, and the values are those of the
     // last poll, however well the instrument answers.
     showValuesAsCurrent(!state.online || (linkUp && Timer2->enabled()));
-    if (state.restartRequested)
+    if (state.restartRequested) {
         close();
-    else
-        letStatusTickRest();
+        return;
+    }
+    // Nothing the tick looks at changes unless the session says so or a
+    // handler wakes the tick; until then it would only find everything as
+    // it was, ten times a second. A lost port is tried again from its ticks.
+    if (!serialPort().isLost())
+        Timer1->suspend();
+}
+
+void TT_ZUNOV::wakeStatusTick()
+{
+    Timer1->resume();
+}
+
+void TT_ZUNOV::requestRestart()
+{
+    state.restartRequested = true;
+    wakeStatusTick();
 }
 
 void TT_ZUNOV::Timer3Timer()

@@ -20,7 +20,6 @@ class RecordFile;
 class TGraff;
 class InstrumentSession;
 class TSerial;
-class TimerRest;
 struct Configuration;
 struct Reading;
 struct ReplyDisplay;
@@ -68,6 +67,8 @@ public:
     void attachGraphWindow(TGraff &graphs);
     // The graph window was closed, however that happened: "Graf" follows.
     void graphWindowClosed();
+    // The settings were saved: the program ends within a tick.
+    void requestRestart();
 
 signals:
     // The window was closed: the program ends.
@@ -91,7 +92,7 @@ private:
 
     // Link upkeep
     void watchLink();
-    void letStatusTickRest();
+    void wakeStatusTick();
     void showDevice();
     void showValuesAsCurrent(bool current);
 
@@ -141,26 +142,6 @@ private:
     std::unique_ptr<RecordFile> m_recording;
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;
-
-    // Everything Timer1's tick looks at; while none of it changes, a tick
-    // changes nothing.
-    struct StatusTickInputs
-    {
-        bool online = false;
-        bool answering = false;
-        int pollIntervalMs = 0;
-        int wantedPollIntervalMs = 0;
-        bool valuesCurrent = true;
-        bool polling = false;
-        bool restartRequested = false;
-        bool portLost = false;
-        int portDescriptor = -1; // -1 while the port is not open
-        QString linkPanel;
-        bool operator==(const StatusTickInputs &) const = default;
-    };
-    StatusTickInputs statusTickInputs() const;
-    StatusTickInputs m_statusTickRestingOn;
-    std::unique_ptr<TimerRest> m_statusTickRest;
 };
 
 // The single main window while the program runs (null otherwise).

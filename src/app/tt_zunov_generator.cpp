@@ -79,6 +79,8 @@ void TT_ZUNOV::Button2Click()
     // Polling stops for good: only a new handshake starts it again.
     Timer2->setEnabled(false);
     m_panels->setText(StatusPanel::LinkState, UploadLinkText);
+    // The tick puts the link's state back, and greys the values.
+    wakeStatusTick();
     Timer3->setEnabled(true);
     m_panels->setText(StatusPanel::LastAction, UploadActionText);
     // A poll since the last generator control left the poll command in the

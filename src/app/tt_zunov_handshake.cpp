@@ -80,6 +80,7 @@ void TT_ZUNOV::finishHandshake(bool linkUp)
         state.online = true;
         m_session->handshakePassed();
         Timer2->setEnabled(true);
+        wakeStatusTick();
     } else {
         Pripoj->setStepText(Handshake::RetryText);
     }

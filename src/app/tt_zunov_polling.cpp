@@ -61,8 +61,11 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
     if (reply.currentText)
         setLabelText(ui->Label11, *reply.currentText);
 
-    if (reply.recognised)
+    if (reply.recognised && m_panels->text(StatusPanel::LinkState) != StatusPanel::OnlineText) {
         m_panels->setText(StatusPanel::LinkState, StatusPanel::OnlineText);
+        // The tick has the last word on the link's state.
+        wakeStatusTick();
+    }
     m_panels->setText(StatusPanel::LastAction, reply.actionText);
 
     // The graph window's histories go on while it is hidden.

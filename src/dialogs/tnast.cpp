@@ -40,11 +40,12 @@ QString choiceText(const SerialPortInfo &port)
 
 } // namespace
 
-TNast::TNast(bool *restartRequest, const Configuration &configuration, QWidget *parent)
+TNast::TNast(std::function<void()> requestRestart, const Configuration &configuration,
+             QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::TNast>())
-    , m_restartRequest(restartRequest)
+    , m_requestRestart(std::move(requestRestart))
     , m_settings(configurationFilePath())
 {
     ui->setupUi(this);
@@ -117,7 +118,7 @@ void TNast::Button2Click()
         keys.append({QLatin1String(kDeviceKey), device});
     m_settings.writeStrings(QLatin1String(kConfigurationSection), keys);
     showMessage(RestartMessage);
-    if (m_restartRequest)
-        *m_restartRequest = true;
+    if (m_requestRestart)
+        m_requestRestart();
     close();
 }

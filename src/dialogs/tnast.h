@@ -3,6 +3,7 @@
 #include "platform/profilefile.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,17 +14,17 @@ struct Configuration;
 
 // The settings window: the port number, the poll period and the device as the
 // user types or picks them, saved to the settings file as text. The running
-// program keeps its old values, so saving asks for a restart through the flag
-// the main window watches. Closing the window only hides it and keeps what was
-// typed.
+// program keeps its old values, so saving asks the main window for a restart. Closing the window
+// only hides it and keeps what was typed.
 class TNast : public QWidget
 {
     Q_OBJECT
 
 public:
-    // restartRequest: the program-wide flag, set once the settings are saved.
+    // requestRestart: called once the settings are saved.
     // configuration: the settings as the program read them at start-up.
-    TNast(bool *restartRequest, const Configuration &configuration, QWidget *parent = nullptr);
+    TNast(std::function<void()> requestRestart, const Configuration &configuration,
+          QWidget *parent = nullptr);
     ~TNast() override;
 
 protected:
@@ -36,7 +37,7 @@ private:
     void pickPort(int index);
 
     std::unique_ptr<Ui::TNast> ui;
-    bool *m_restartRequest;
+    std::function<void()> m_requestRestart;
     ProfileFile m_settings;
     std::optional<QString> m_storedDevice; // as the file had it at start-up
 };

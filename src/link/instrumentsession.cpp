@@ -62,9 +62,9 @@ void InstrumentSession::upload(const Frame &request)
 
 void InstrumentSession::handshakePassed()
 {
-    const bool wasAnswering = instrumentAnswering();
+    const LinkLife before = m_link;
     m_link.handshakePassed();
-    if (instrumentAnswering() != wasAnswering)
+    if (!(m_link == before))
         emit linkChanged();
 }
 
@@ -100,10 +100,10 @@ void InstrumentSession::exchangeFinished(const Frame &reply, int received)
     switch (job.kind) {
     case Kind::Poll: {
         m_reply = reply;
-        const bool wasAnswering = instrumentAnswering();
+        const LinkLife before = m_link;
         m_link.pollEnded(received == FrameLength);
         emit polled(reply, received);
-        if (instrumentAnswering() != wasAnswering)
+        if (!(m_link == before))
             emit linkChanged();
         break;
     }

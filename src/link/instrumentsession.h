@@ -61,8 +61,8 @@ signals:
     // The byte that came back, none when it did not.
     void echoed(int step, std::optional<uint8_t> echo);
     void uploaded(const Frame &reply, int received);
-    // The port came or went, or the instrument began or stopped answering;
-    // the poll period the link wants may have changed with it.
+    // The port came or went, or what the link's rules know changed: whether
+    // the instrument answers, and the poll period they want.
     void linkChanged();
 
 private:

@@ -36,6 +36,8 @@ public:
     int pollPeriodMs(int configuredMs) const;
     bool reopenDue(Clock::time_point now) const;
 
+    bool operator==(const LinkLife &) const = default;
+
 private:
     int m_silentPolls = 0;
     bool m_answering = false;
