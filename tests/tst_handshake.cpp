@@ -52,8 +52,7 @@ private slots:
     void connectWhilePollingTestsTheInstrumentAlone();
 
 private:
-    // What the connect window showed on screen while each message was up:
-    // the step's texts must not wait for the event loop.
+    // What the connect window showed on screen while each message was up.
     static void recordWindowAtMessages(ProgramFixture &program, QStringList &seen,
                                        std::function<void(const QString &)> then = {});
     static void connectAndWait(ProgramFixture &program);
@@ -65,6 +64,8 @@ void tst_Handshake::recordWindowAtMessages(ProgramFixture &program, QStringList 
     const auto *step = new PaintedText(ProgramFixture::control<QLabel>(Pripoj, "Label1"));
     const auto *received = new PaintedText(ProgramFixture::control<QLabel>(Pripoj, "Label5"));
     program.messages().setReaction([&seen, then, step, received](const QString &text) {
+        // A message box's own event loop paints what changed before it shows.
+        QCoreApplication::sendPostedEvents(Pripoj, QEvent::UpdateRequest);
         seen << text + QLatin1Char('|') + step->text + QLatin1Char('|') + received->text
                     + QLatin1Char('|')
                     + QString::number(

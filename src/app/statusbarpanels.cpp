@@ -27,22 +27,12 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
 
 void StatusBarPanels::setText(int index, const QString &text)
 {
-    setText(index, text, Paint::Later);
-}
-
-void StatusBarPanels::setTextNow(int index, const QString &text)
-{
-    setText(index, text, Paint::Now);
-}
-
-void StatusBarPanels::setText(int index, const QString &text, Paint paint)
-{
     // Handlers rewrite the link state every 100 ms whether it changed or not;
     // an unchanged panel is not touched, let alone repainted.
     if (text == m_texts.at(index))
         return;
     m_texts[index] = text;
-    refresh(index, paint);
+    refresh(index);
 }
 
 QString StatusBarPanels::text(int index) const
@@ -58,7 +48,7 @@ void StatusBarPanels::setMarker(int index, const QString &marker)
     refresh(index);
 }
 
-void StatusBarPanels::refresh(int index, Paint paint)
+void StatusBarPanels::refresh(int index)
 {
     const QString &text = m_texts.at(index);
     const QString &marker = m_markers.at(index);
@@ -68,10 +58,6 @@ void StatusBarPanels::refresh(int index, Paint paint)
     if (m_pinned && !fitsAsLaidOut(index, shown))
         unpin();
     label->setText(shown);
-    // Each painting of its own goes out to the display separately; the
-    // window paints everything that changed in one go unless asked not to.
-    if (paint == Paint::Now)
-        label->repaint();
 }
 
 void StatusBarPanels::setToolTip(int index, const QString &text)

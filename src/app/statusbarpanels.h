@@ -26,10 +26,6 @@ public:
     // The new text is painted with the rest of the window once the running
     // handler returns, together with whatever else it changed.
     void setText(int index, const QString &text);
-    // The same, painted at once: for a text that must be on screen before the
-    // handler goes on to wait for the instrument, which keeps the window from
-    // painting meanwhile.
-    void setTextNow(int index, const QString &text);
     QString text(int index) const;
     void setToolTip(int index, const QString &text);
     QString toolTip(int index) const;
@@ -42,9 +38,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Paint { Later, Now };
-    void setText(int index, const QString &text, Paint paint);
-    void refresh(int index, Paint paint = Paint::Later);
+    void refresh(int index);
     QList<QRect> panelGeometries() const;
 
     // Pinned, the panels keep the sizes the bar last gave them, so that a new
