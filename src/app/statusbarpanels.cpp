@@ -1,7 +1,5 @@
 #include "app/statusbarpanels.h"
 
-#include "platform/picturelabel.h"
-
 #include <QEvent>
 #include <QStatusBar>
 
@@ -9,7 +7,7 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
     : m_bar(bar)
 {
     for (qsizetype i = 0; i < panels.size(); ++i) {
-        auto *label = new PictureLabel(panels[i].text, bar);
+        auto *label = new QLabel(panels[i].text, bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // The widths are the least each panel gets; the last panel takes
