@@ -25,9 +25,9 @@ void feed(TPerformanceGraph *graph, std::initializer_list<int> values)
 }
 
 // The label's text is drawn in its colour somewhere in its area.
-bool showsLabel(const QImage &picture, const char *name, QRgb colour)
+bool showsLabel(const QImage &picture, QWidget *window, const char *name, QRgb colour)
 {
-    const QImage area = picture.copy(ProgramFixture::control<QLabel>(Graff, name)->geometry());
+    const QImage area = picture.copy(ProgramFixture::control<QLabel>(window, name)->geometry());
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x) {
             if (area.pixel(x, y) == colour)
@@ -70,8 +70,8 @@ void tst_GraphPictures::voltageGraphsSavedWithTheirLabels()
 {
     ProgramFixture program;
     program.start();
-    feed(Graff->PerformanceGraph1(), {100, 30});
-    feed(Graff->PerformanceGraph2(), {10, 250, 90});
+    feed(program.graphWindow()->PerformanceGraph1(), {100, 30});
+    feed(program.graphWindow()->PerformanceGraph2(), {10, 250, 90});
     const QString path = program.path() + QStringLiteral("/u1u2.png");
     program.fileDialog().setAnswer(path);
 
@@ -79,11 +79,12 @@ void tst_GraphPictures::voltageGraphsSavedWithTheirLabels()
     program.control<QAction>("UlozitGrafy1")->trigger();
 
     const QImage saved = comparable(QImage(path));
-    QCOMPARE(saved.size(), Graff->size());
-    for (TPerformanceGraph *graph : {Graff->PerformanceGraph1(), Graff->PerformanceGraph2()})
+    QCOMPARE(saved.size(), program.graphWindow()->size());
+    for (TPerformanceGraph *graph :
+         {program.graphWindow()->PerformanceGraph1(), program.graphWindow()->PerformanceGraph2()})
         QCOMPARE(saved.copy(graph->geometry()), comparable(graph->picture()));
-    QVERIFY(showsLabel(saved, "Label1", qRgb(255, 0, 0)));
-    QVERIFY(showsLabel(saved, "Label2", qRgb(0, 0, 255)));
+    QVERIFY(showsLabel(saved, program.graphWindow(), "Label1", qRgb(255, 0, 0)));
+    QVERIFY(showsLabel(saved, program.graphWindow(), "Label2", qRgb(0, 0, 255)));
 }
 
 void tst_GraphPictures::graphMenusSaveAndCopy_data()
@@ -105,12 +106,12 @@ void tst_GraphPictures::graphMenusSaveAndCopy()
     program.start();
     TPerformanceGraph *graph = !inGraphWindow
                                    ? program.control<TPerformanceGraph>("PerformanceGraph1")
-                               : graphNumber == 1 ? Graff->PerformanceGraph1()
-                                                  : Graff->PerformanceGraph2();
+                               : graphNumber == 1 ? program.graphWindow()->PerformanceGraph1()
+                                                  : program.graphWindow()->PerformanceGraph2();
     feed(graph, {80, 160});
     auto *save = program.control<QAction>(inGraphWindow ? "UlozitGrafy1" : "UlozitGrafProudu1");
     const QImage expected =
-        comparable(inGraphWindow ? voltageGraphsPicture(*Graff) : graph->picture());
+        comparable(inGraphWindow ? voltageGraphsPicture(*program.graphWindow()) : graph->picture());
 
     QCOMPARE(graph->contextMenuPolicy(), Qt::ActionsContextMenu);
     const QList<QAction *> actions = graph->actions();

@@ -61,15 +61,18 @@ private:
 void tst_Handshake::recordWindowAtMessages(ProgramFixture &program, QStringList &seen,
                                            std::function<void(const QString &)> then)
 {
-    const auto *step = new PaintedText(ProgramFixture::control<QLabel>(Pripoj, "Label1"));
-    const auto *received = new PaintedText(ProgramFixture::control<QLabel>(Pripoj, "Label5"));
-    program.messages().setReaction([&seen, then, step, received](const QString &text) {
+    const auto *step =
+        new PaintedText(ProgramFixture::control<QLabel>(program.connectWindow(), "Label1"));
+    const auto *received =
+        new PaintedText(ProgramFixture::control<QLabel>(program.connectWindow(), "Label5"));
+    program.messages().setReaction([&seen, then, step, received,
+                                    connect = program.connectWindow()](const QString &text) {
         // A message box's own event loop paints what changed before it shows.
-        QCoreApplication::sendPostedEvents(Pripoj, QEvent::UpdateRequest);
+        QCoreApplication::sendPostedEvents(connect, QEvent::UpdateRequest);
         seen << text + QLatin1Char('|') + step->text + QLatin1Char('|') + received->text
                     + QLatin1Char('|')
                     + QString::number(
-                        ProgramFixture::control<QProgressBar>(Pripoj, "ProgressBar1")->value());
+                        ProgramFixture::control<QProgressBar>(connect, "ProgressBar1")->value());
         if (then)
             then(text);
     });
@@ -79,8 +82,8 @@ void tst_Handshake::connectAndWait(ProgramFixture &program)
 {
     TT_ZUNOV *window = program.window();
     program.control<QAction>("Pripojit1")->trigger();
-    QVERIFY(Pripoj->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!Pripoj->isVisible(), HandshakeTimeoutMs);
+    QVERIFY(program.connectWindow()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!program.connectWindow()->isVisible(), HandshakeTimeoutMs);
     for (Timer *step : {window->Timer4, window->Timer5, window->Timer6, window->Timer7})
         QVERIFY(!step->enabled());
 }
@@ -140,9 +143,12 @@ void tst_Handshake::outcomes()
     TT_ZUNOV *window = program.window();
     QCOMPARE(window->state.online, online);
     QCOMPARE(window->Timer2->enabled(), online);
-    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label1")->text(), finalStepText);
-    QCOMPARE(ProgramFixture::control<QProgressBar>(Pripoj, "ProgressBar1")->value(), 0);
-    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label4")->text(), QStringLiteral("111"));
+    QCOMPARE(ProgramFixture::control<QLabel>(program.connectWindow(), "Label1")->text(),
+             finalStepText);
+    QCOMPARE(
+        ProgramFixture::control<QProgressBar>(program.connectWindow(), "ProgressBar1")->value(), 0);
+    QCOMPARE(ProgramFixture::control<QLabel>(program.connectWindow(), "Label4")->text(),
+             QStringLiteral("111"));
     const QString linkState = online ? QStringLiteral("ONLINE") : QStringLiteral("OFFLINE");
     QTRY_COMPARE_WITH_TIMEOUT(window->panelText(1), linkState, 200);
 }
@@ -159,8 +165,9 @@ void tst_Handshake::secondConnectOverADeadLinkFails()
     program.messages().clear();
     connectAndWait(program);
     QCOMPARE(program.messages().texts(), (QStringList{Fail1, Fail2, Fail3, Fail4}));
-    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label5")->text(), QStringLiteral("0"));
-    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label1")->text(),
+    QCOMPARE(ProgramFixture::control<QLabel>(program.connectWindow(), "Label5")->text(),
+             QStringLiteral("0"));
+    QCOMPARE(ProgramFixture::control<QLabel>(program.connectWindow(), "Label1")->text(),
              QStringLiteral("Klik na připojit"));
     // A failed handshake does not take the program offline.
     QVERIFY(program.window()->state.online);
@@ -174,7 +181,7 @@ void tst_Handshake::clickWhileStepOnePendingChangesNothing()
     connectItem->trigger();
     QTest::qWait(200);
     connectItem->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!Pripoj->isVisible(), HandshakeTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!program.connectWindow()->isVisible(), HandshakeTimeoutMs);
     QTest::qWait(700);
     QCOMPARE(program.instrument().handshakeCount(), 4);
     QCOMPARE(program.messages().texts(), QStringList{Online});
@@ -208,7 +215,7 @@ void tst_Handshake::connectWhilePollingTestsTheInstrumentAlone()
     program.messages().clear();
     connectAndWait(program);
     QCOMPARE(program.messages().texts(), QStringList{Fail4});
-    QCOMPARE(ProgramFixture::control<QLabel>(Pripoj, "Label1")->text(),
+    QCOMPARE(ProgramFixture::control<QLabel>(program.connectWindow(), "Label1")->text(),
              QStringLiteral("Klik na připojit"));
 }
 

@@ -112,8 +112,10 @@ void tst_Keyboard::escapeClosesSecondaryWindows()
     QFETCH(QString, name);
     // The windows are made afresh for every row; look this one up by name.
     QWidget *window = nullptr;
-    for (QWidget *each : {static_cast<QWidget *>(Pripoj), static_cast<QWidget *>(Nast),
-                          static_cast<QWidget *>(napoved), static_cast<QWidget *>(frmOProgramu)}) {
+    for (QWidget *each : {static_cast<QWidget *>(m_program->connectWindow()),
+                          static_cast<QWidget *>(m_program->settingsWindow()),
+                          static_cast<QWidget *>(m_program->helpWindow()),
+                          static_cast<QWidget *>(m_program->aboutWindow())}) {
         if (each->objectName() == name)
             window = each;
     }

@@ -32,20 +32,20 @@ private slots:
     void titleBarButtons_data();
     void titleBarButtons();
     void mainWindow_data();
-    void mainWindow() { checkControl(T_ZUNOV); }
+    void mainWindow() { checkControl(m_program->window()); }
     void menus_data();
     void menus();
     void helpNamesOnlyRealMenuItems();
     void graphWindow_data();
-    void graphWindow() { checkControl(Graff); }
+    void graphWindow() { checkControl(m_program->graphWindow()); }
     void connectWindow_data();
-    void connectWindow() { checkControl(Pripoj); }
+    void connectWindow() { checkControl(m_program->connectWindow()); }
     void settingsWindow_data();
-    void settingsWindow() { checkControl(Nast); }
+    void settingsWindow() { checkControl(m_program->settingsWindow()); }
     void helpWindow_data();
-    void helpWindow() { checkControl(napoved); }
+    void helpWindow() { checkControl(m_program->helpWindow()); }
     void aboutWindow_data();
-    void aboutWindow() { checkControl(frmOProgramu); }
+    void aboutWindow() { checkControl(m_program->aboutWindow()); }
 
 private:
     static void checkControl(QWidget *window);
@@ -207,13 +207,16 @@ void tst_Layout::titleBarButtons_data()
     QTest::addColumn<QWidget *>("window");
     QTest::addColumn<Qt::WindowFlags>("buttons");
     const Qt::WindowFlags closeOnly = Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    QTest::newRow("main: system menu and minimise")
-        << static_cast<QWidget *>(T_ZUNOV) << (closeOnly | Qt::WindowMinimizeButtonHint);
-    QTest::newRow("graph: none") << static_cast<QWidget *>(Graff) << Qt::WindowFlags();
-    QTest::newRow("connect: close") << static_cast<QWidget *>(Pripoj) << closeOnly;
-    QTest::newRow("settings: close") << static_cast<QWidget *>(Nast) << closeOnly;
-    QTest::newRow("help: close") << static_cast<QWidget *>(napoved) << closeOnly;
-    QTest::newRow("about: close") << static_cast<QWidget *>(frmOProgramu) << closeOnly;
+    QTest::newRow("main: system menu and minimise") << static_cast<QWidget *>(m_program->window())
+                                                    << (closeOnly | Qt::WindowMinimizeButtonHint);
+    QTest::newRow("graph: none") << static_cast<QWidget *>(m_program->graphWindow())
+                                 << Qt::WindowFlags();
+    QTest::newRow("connect: close")
+        << static_cast<QWidget *>(m_program->connectWindow()) << closeOnly;
+    QTest::newRow("settings: close")
+        << static_cast<QWidget *>(m_program->settingsWindow()) << closeOnly;
+    QTest::newRow("help: close") << static_cast<QWidget *>(m_program->helpWindow()) << closeOnly;
+    QTest::newRow("about: close") << static_cast<QWidget *>(m_program->aboutWindow()) << closeOnly;
 }
 
 void tst_Layout::titleBarButtons()
@@ -232,7 +235,8 @@ void tst_Layout::mainWindow_data()
     addColumns();
     const QFont groupU = font("Arial", 16, Bold);
     const QFont voltage = font("Arial", 48);
-    windowRow(T_ZUNOV, QStringLiteral("ZUNOV v1 na COM1 "), {715, 74}, {426, 551}, Plain);
+    windowRow(m_program->window(), QStringLiteral("ZUNOV v1 na COM1 "), {715, 74}, {426, 551},
+              Plain);
     row("GroupBox3", "Měření napětí", {8, 8, 409, 153}, GroupCaption);
     // The voltages are centred in boxes 30 pixels wider than laid out (130),
     // about the same centre, so that "12.5 V" in this font is not cut off.
@@ -307,10 +311,11 @@ void tst_Layout::menus()
     QFETCH(QString, text);
     QFETCH(QKeySequence, mnemonic);
     QFETCH(QKeySequence, shortcut);
-    auto *submenu = T_ZUNOV->findChild<QMenu *>(name);
-    QAction *action = submenu ? submenu->menuAction()
-                              : ProgramFixture::control<QAction>(T_ZUNOV, qPrintable(name));
-    auto *owner = ProgramFixture::control<QWidget>(T_ZUNOV, qPrintable(menu));
+    auto *submenu = m_program->window()->findChild<QMenu *>(name);
+    QAction *action = submenu
+                          ? submenu->menuAction()
+                          : ProgramFixture::control<QAction>(m_program->window(), qPrintable(name));
+    auto *owner = ProgramFixture::control<QWidget>(m_program->window(), qPrintable(menu));
     QCOMPARE(owner->actions().indexOf(action), index);
     QCOMPARE(QString(action->text()).remove(QLatin1Char('&')), text);
     QCOMPARE(QKeySequence::mnemonic(action->text()), mnemonic);
@@ -323,7 +328,7 @@ void tst_Layout::helpNamesOnlyRealMenuItems()
 {
     const auto plain = [](const QString &text) { return QString(text).remove(u'&').trimmed(); };
     QStringList items;
-    for (const QMenu *menu : T_ZUNOV->menuBar()->findChildren<QMenu *>()) {
+    for (const QMenu *menu : m_program->window()->menuBar()->findChildren<QMenu *>()) {
         for (const QAction *item : menu->actions())
             items << plain(menu->title()) + QStringLiteral(" > ") + plain(item->text());
     }
@@ -342,7 +347,8 @@ void tst_Layout::graphWindow_data()
 {
     addColumns();
     const QFont voltage = font("Arial", 19, Bold);
-    windowRow(Graff, QStringLiteral("ZUNOV - Graf"), {203, 134}, {411, 546}, NoFont);
+    windowRow(m_program->graphWindow(), QStringLiteral("ZUNOV - Graf"), {203, 134}, {411, 546},
+              NoFont);
     row("PerformanceGraph1", "", {8, 8, 361, 257}, NoFont);
     row("Label1", "U1", at(376, 8), voltage);
     row("Label2", "U2", at(376, 272), voltage);
@@ -352,7 +358,8 @@ void tst_Layout::graphWindow_data()
 void tst_Layout::connectWindow_data()
 {
     addColumns();
-    windowRow(Pripoj, QStringLiteral("ZUNOV - Připojit"), {811, 487}, clientOf(308, 138), Plain);
+    windowRow(m_program->connectWindow(), QStringLiteral("ZUNOV - Připojit"), {811, 487},
+              clientOf(308, 138), Plain);
     row("Label1", "", at(19, 24), Caption);
     row("Label2", "Odesílám:", at(192, 8), Plain);
     row("Label3", "Přijimám:", at(192, 32), Plain);
@@ -365,7 +372,8 @@ void tst_Layout::settingsWindow_data()
 {
     addColumns();
     // One row taller than first laid out: the device row below the other two.
-    windowRow(Nast, QStringLiteral("Nastavení"), {762, 573}, clientOf(425, 137), Plain);
+    windowRow(m_program->settingsWindow(), QStringLiteral("Nastavení"), {762, 573},
+              clientOf(425, 137), Plain);
     row("Label1", "Port:", at(8, 24), Caption);
     row("Label2", "(0-9)", at(208, 24), Caption);
     row("Label3", "Perioda čtení dat:", at(8, 48), Caption);
@@ -380,7 +388,8 @@ void tst_Layout::settingsWindow_data()
 void tst_Layout::helpWindow_data()
 {
     addColumns();
-    windowRow(napoved, QStringLiteral("Nápověda"), {518, 433}, clientOf(407, 225), Plain);
+    windowRow(m_program->helpWindow(), QStringLiteral("Nápověda"), {518, 433}, clientOf(407, 225),
+              Plain);
     row("Button1", "Zavřít", {320, 160, 75, 25}, Caption);
     row("Memo1", "Nápověda", {8, 8, 385, 137}, Plain);
 }
@@ -389,7 +398,8 @@ void tst_Layout::aboutWindow_data()
 {
     addColumns();
     const QFont caption17 = font("Comic Sans MS", 17);
-    windowRow(frmOProgramu, QStringLiteral("O programu"), {1016, 323}, clientOf(224, 243), Plain);
+    windowRow(m_program->aboutWindow(), QStringLiteral("O programu"), {1016, 323},
+              clientOf(224, 243), Plain);
     row("Label1", "ZUNOV", at(24, 16), font("Comic Sans MS", 19, Bold));
     row("Label2", "v1", at(96, 16), font("Comic Sans MS", 15, Bold));
     row("Label3", "Vývojový tým ZUNOV", at(48, 64), Caption);

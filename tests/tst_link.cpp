@@ -222,7 +222,7 @@ void tst_Link::connectOpensThePort()
     const QString text = program.messages().texts().at(0);
     QVERIFY2(text.startsWith("Zařízení " + com1 + " nelze otevřít"), qPrintable(text));
     QVERIFY2(text.contains(warning), qPrintable(text));
-    QVERIFY(!Pripoj->isVisible());
+    QVERIFY(!program.connectWindow()->isVisible());
     QVERIFY(!window->Timer4->enabled());
 }
 
@@ -259,7 +259,7 @@ void tst_Link::anotherZunovHoldsThePort()
         text.contains(
             QStringLiteral("port už používá jiný spuštěný ZUNOV (PID %1)").arg(other.processId())),
         qPrintable(text));
-    QVERIFY(!Pripoj->isVisible());
+    QVERIFY(!program.connectWindow()->isVisible());
 }
 
 void tst_Link::configuredDevice_data()

@@ -100,8 +100,8 @@ void tst_Polling::replies()
     program.start();
     program.instrument().queueReplies(
         {{uint8_t(reply[0]), uint8_t(reply[1]), uint8_t(reply[2]), uint8_t(reply[3])}});
-    const GraphWatch u1(Graff->PerformanceGraph1());
-    const GraphWatch u2(Graff->PerformanceGraph2());
+    const GraphWatch u1(program.graphWindow()->PerformanceGraph1());
+    const GraphWatch u2(program.graphWindow()->PerformanceGraph2());
     const GraphWatch current(program.control<TPerformanceGraph>("PerformanceGraph1"));
 
     poll(program);
@@ -156,28 +156,28 @@ void tst_Polling::graphWindowFollowsTheCheckBox()
     program.start();
     program.window()->show();
     auto *box = program.control<QCheckBox>("CheckBox1");
-    QVERIFY(!Graff->isVisible());
+    QVERIFY(!program.graphWindow()->isVisible());
 
     // Points fed while the window is hidden are there when it is shown.
     program.instrument().queueReplies({{'c', 'a', 100, 200}});
     poll(program);
-    const QImage hiddenPicture = Graff->PerformanceGraph1()->picture();
+    const QImage hiddenPicture = program.graphWindow()->PerformanceGraph1()->picture();
     box->click();
-    QVERIFY(Graff->isVisible());
-    QCOMPARE(Graff->PerformanceGraph1()->picture(), hiddenPicture);
+    QVERIFY(program.graphWindow()->isVisible());
+    QCOMPARE(program.graphWindow()->PerformanceGraph1()->picture(), hiddenPicture);
     box->click();
-    QVERIFY(!Graff->isVisible());
+    QVERIFY(!program.graphWindow()->isVisible());
     box->click();
-    QCOMPARE(Graff->PerformanceGraph1()->picture(), hiddenPicture);
+    QCOMPARE(program.graphWindow()->PerformanceGraph1()->picture(), hiddenPicture);
 
     // Closed from its title bar, the window takes the tick with it, so the
     // next click shows it again.
     QVERIFY(box->isChecked());
-    Graff->windowHandle()->close();
-    QVERIFY(!Graff->isVisible());
+    program.graphWindow()->windowHandle()->close();
+    QVERIFY(!program.graphWindow()->isVisible());
     QVERIFY(!box->isChecked());
     box->click();
-    QVERIFY(Graff->isVisible());
+    QVERIFY(program.graphWindow()->isVisible());
 }
 
 QTEST_MAIN(tst_Polling)

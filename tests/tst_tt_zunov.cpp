@@ -290,7 +290,8 @@ void tst_TT_ZUNOV::settingsFileIsReadOnce()
     QCOMPARE(opens, 1);
     // Both windows still show what that one reading found.
     QCOMPARE(program.window()->windowTitle(), QStringLiteral("ZUNOV v1 na COM3 "));
-    QCOMPARE(ProgramFixture::control<QLineEdit>(Nast, "TSER")->text(), QStringLiteral("1000"));
+    QCOMPARE(ProgramFixture::control<QLineEdit>(program.settingsWindow(), "TSER")->text(),
+             QStringLiteral("1000"));
 }
 
 void tst_TT_ZUNOV::savingSettingsEndsTheProgram()
@@ -301,11 +302,11 @@ void tst_TT_ZUNOV::savingSettingsEndsTheProgram()
     window->show();
     QSignalSpy closed(window, &TT_ZUNOV::closed);
     program.control<QAction>("Nastaven1")->trigger();
-    QVERIFY(Nast->isVisible());
+    QVERIFY(program.settingsWindow()->isVisible());
 
-    auto *period = ProgramFixture::control<QLineEdit>(Nast, "TSER");
+    auto *period = ProgramFixture::control<QLineEdit>(program.settingsWindow(), "TSER");
     period->setText(QStringLiteral("250"));
-    ProgramFixture::control<QPushButton>(Nast, "Button2")->click();
+    ProgramFixture::control<QPushButton>(program.settingsWindow(), "Button2")->click();
     QCOMPARE(program.messages().texts(),
              QStringList{"Nové nastavení se projeví až po restarování programu. Proram bude nyní "
                          "ukončen!! "});

@@ -11,8 +11,8 @@ class TNast;
 struct Configuration;
 
 // All windows of the program, created hidden in their fixed order and living
-// until the program ends. The global instance pointers are valid while this
-// object lives, so a test can create and destroy a whole set more than once.
+// until the program ends; the main window is handed the others. A test can
+// create and destroy a whole set more than once.
 class AppWindows
 {
 public:
@@ -25,6 +25,11 @@ public:
     AppWindows &operator=(const AppWindows &) = delete;
 
     TT_ZUNOV *mainWindow() const { return m_main.get(); }
+    TfrmOProgramu *aboutWindow() const { return m_about.get(); }
+    Tnapoved *helpWindow() const { return m_help.get(); }
+    TGraff *graphWindow() const { return m_graph.get(); }
+    TPripoj *connectWindow() const { return m_connect.get(); }
+    TNast *settingsWindow() const { return m_settings.get(); }
 
 private:
     std::unique_ptr<TT_ZUNOV> m_main;

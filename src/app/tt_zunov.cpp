@@ -15,8 +15,6 @@
 
 #include <QDir>
 
-TT_ZUNOV *T_ZUNOV = nullptr;
-
 namespace {
 
 constexpr int StatusTickMs = 100;
@@ -165,23 +163,23 @@ void TT_ZUNOV::Konec1Click()
 
 void TT_ZUNOV::N1Click()
 {
-    if (napoved)
-        napoved->exec();
+    if (m_windows)
+        m_windows->help.exec();
 }
 
 void TT_ZUNOV::Info1Click()
 {
-    if (frmOProgramu)
-        frmOProgramu->exec();
+    if (m_windows)
+        m_windows->about.exec();
 }
 
 void TT_ZUNOV::Nastaven1Click()
 {
-    if (!Nast)
+    if (!m_windows)
         return;
-    Nast->show();
-    Nast->raise();
-    Nast->activateWindow();
+    m_windows->settings.show();
+    m_windows->settings.raise();
+    m_windows->settings.activateWindow();
 }
 
 void TT_ZUNOV::Timer1Timer()

@@ -18,6 +18,10 @@ class TT_ZUNOV;
 class QLabel;
 class RecordFile;
 class TGraff;
+class TNast;
+class TPripoj;
+class TfrmOProgramu;
+class Tnapoved;
 class InstrumentSession;
 class TSerial;
 struct Configuration;
@@ -62,9 +66,17 @@ public:
     // holds; a file that cannot be opened is reported and nothing changes.
     bool startRecording(const QString &path);
     bool isRecording() const { return m_recording != nullptr; }
-    // Gives the graph window's graphs the same picture menu as the main
-    // window's graph, once both windows exist.
-    void attachGraphWindow(TGraff &graphs);
+    // The program's other windows, which the menu and the handlers show and
+    // drive; handed over once they all exist.
+    struct OtherWindows
+    {
+        TfrmOProgramu &about;
+        Tnapoved &help;
+        TGraff &graph;
+        TPripoj &connect;
+        TNast &settings;
+    };
+    void attachWindows(const OtherWindows &windows);
     // The graph window was closed, however that happened: "Graf" follows.
     void graphWindowClosed();
     // The settings were saved: the program ends within a tick.
@@ -140,9 +152,7 @@ private:
     std::unique_ptr<InstrumentSession> m_session;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
+    std::optional<OtherWindows> m_windows;
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;
 };
-
-// The single main window while the program runs (null otherwise).
-extern TT_ZUNOV *T_ZUNOV;

@@ -11,7 +11,7 @@
 
 void TT_ZUNOV::Pripojit1Click()
 {
-    if (!Pripoj)
+    if (!m_windows)
         return;
     // A port that cannot be opened fails every step of the test at once; the
     // user learns more from one message that says why.
@@ -21,9 +21,9 @@ void TT_ZUNOV::Pripojit1Click()
         showWarning(cannotOpenMessage(serialPort().deviceStatus()));
         return;
     }
-    Pripoj->show();
+    m_windows->connect.show();
     Timer4->setEnabled(true);
-    Pripoj->setProgress(0);
+    m_windows->connect.setProgress(0);
 }
 
 void TT_ZUNOV::Timer4Timer()
@@ -49,9 +49,9 @@ void TT_ZUNOV::Timer7Timer()
 void TT_ZUNOV::runHandshakeStep(int step, Timer *own)
 {
     own->setEnabled(false);
-    Pripoj->setStepText(Handshake::stepText(step));
-    Pripoj->setSentByte(Handshake::TestByte);
-    Pripoj->setProgress(25 * step);
+    m_windows->connect.setStepText(Handshake::stepText(step));
+    m_windows->connect.setSentByte(Handshake::TestByte);
+    m_windows->connect.setProgress(25 * step);
     m_session->echoStep(step);
 }
 
@@ -61,7 +61,7 @@ void TT_ZUNOV::echoReceived(int step, std::optional<uint8_t> received)
     // handshake left in its place.
     uint8_t &echo = state.echo[step - 1];
     echo = received.value_or(0);
-    Pripoj->setReceivedByte(echo);
+    m_windows->connect.setReceivedByte(echo);
     const bool passed = echo == Handshake::TestByte;
     if (!passed)
         showMessage(Handshake::failureMessage(step));
@@ -82,8 +82,8 @@ void TT_ZUNOV::finishHandshake(bool linkUp)
         Timer2->setEnabled(true);
         wakeStatusTick();
     } else {
-        Pripoj->setStepText(Handshake::RetryText);
+        m_windows->connect.setStepText(Handshake::RetryText);
     }
-    Pripoj->setProgress(0);
-    Pripoj->close();
+    m_windows->connect.setProgress(0);
+    m_windows->connect.close();
 }

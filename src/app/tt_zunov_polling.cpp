@@ -69,10 +69,10 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
     m_panels->setText(StatusPanel::LastAction, reply.actionText);
 
     // The graph window's histories go on while it is hidden.
-    if (reply.u1Point && Graff)
-        feed(Graff->PerformanceGraph1(), *reply.u1Point);
-    if (reply.u2Point && Graff)
-        feed(Graff->PerformanceGraph2(), *reply.u2Point);
+    if (reply.u1Point && m_windows)
+        feed(m_windows->graph.PerformanceGraph1(), *reply.u1Point);
+    if (reply.u2Point && m_windows)
+        feed(m_windows->graph.PerformanceGraph2(), *reply.u2Point);
     if (reply.currentPoint)
         feed(ui->PerformanceGraph1, *reply.currentPoint);
     recordReply(reply.readings, state.rx);
@@ -80,12 +80,12 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
 
 void TT_ZUNOV::CheckBox1Click(bool checked)
 {
-    if (!Graff)
+    if (!m_windows)
         return;
     if (checked)
-        Graff->show();
+        m_windows->graph.show();
     else
-        Graff->close();
+        m_windows->graph.close();
 }
 
 void TT_ZUNOV::graphWindowClosed()

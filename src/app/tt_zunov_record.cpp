@@ -38,8 +38,12 @@ void TT_ZUNOV::setUpRecordMenus()
                      [graph = ui->PerformanceGraph1] { return graph->picture(); });
 }
 
-void TT_ZUNOV::attachGraphWindow(TGraff &graphs)
+void TT_ZUNOV::attachWindows(const OtherWindows &windows)
 {
+    m_windows.emplace(windows);
+    // The graph window's graphs get the same picture menu as the main
+    // window's graph.
+    TGraff &graphs = windows.graph;
     for (TPerformanceGraph *graph : {graphs.PerformanceGraph1(), graphs.PerformanceGraph2()})
         offerPictureMenu(graph, ui->UlozitGrafy1,
                          [&graphs] { return voltageGraphsPicture(graphs); });
@@ -108,7 +112,7 @@ void TT_ZUNOV::UlozitGrafProudu1Click()
 
 void TT_ZUNOV::UlozitGrafy1Click()
 {
-    if (Graff)
-        savePicture(voltageGraphsPicture(*Graff), dialogCaption(ui->UlozitGrafy1),
+    if (m_windows)
+        savePicture(voltageGraphsPicture(m_windows->graph), dialogCaption(ui->UlozitGrafy1),
                     VoltageGraphsName);
 }

@@ -2,8 +2,6 @@
 
 #include "ui_tfrmoprogramu.h"
 
-TfrmOProgramu *frmOProgramu = nullptr;
-
 namespace {
 
 // The outer corner, frame included; a form's x and y never reach a window.

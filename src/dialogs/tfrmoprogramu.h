@@ -21,5 +21,3 @@ private:
 
     std::unique_ptr<Ui::TfrmOProgramu> ui;
 };
-
-extern TfrmOProgramu *frmOProgramu;

@@ -4,8 +4,6 @@
 #include "platform/textfile.h"
 #include "ui_tnapoved.h"
 
-Tnapoved *napoved = nullptr;
-
 namespace {
 
 // The outer corner, frame included; a form's x and y never reach a window.

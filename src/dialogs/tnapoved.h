@@ -23,5 +23,3 @@ private:
 
     std::unique_ptr<Ui::Tnapoved> ui;
 };
-
-extern Tnapoved *napoved;

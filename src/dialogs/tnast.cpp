@@ -10,8 +10,6 @@
 #include <QLineEdit>
 #include <QShortcut>
 
-TNast *Nast = nullptr;
-
 namespace {
 
 // The outer corner, frame included; a form's x and y never reach a window.

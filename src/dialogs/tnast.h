@@ -41,5 +41,3 @@ private:
     ProfileFile m_settings;
     std::optional<QString> m_storedDevice; // as the file had it at start-up
 };
-
-extern TNast *Nast;

@@ -5,8 +5,6 @@
 
 #include <QShortcut>
 
-TPripoj *Pripoj = nullptr;
-
 namespace {
 
 // The outer corner, frame included; a form's x and y never reach a window.

@@ -25,5 +25,3 @@ public:
 private:
     std::unique_ptr<Ui::TPripoj> ui;
 };
-
-extern TPripoj *Pripoj;

@@ -5,8 +5,6 @@
 
 #include <QCloseEvent>
 
-TGraff *Graff = nullptr;
-
 namespace {
 
 constexpr QPoint WindowPosition{203, 134};

@@ -35,5 +35,3 @@ protected:
 private:
     std::unique_ptr<Ui::TGraff> ui;
 };
-
-extern TGraff *Graff;

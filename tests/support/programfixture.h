@@ -41,6 +41,11 @@ public:
     bool poll();
 
     TT_ZUNOV *window() const { return m_windows->mainWindow(); }
+    TPripoj *connectWindow() const { return m_windows->connectWindow(); }
+    TGraff *graphWindow() const { return m_windows->graphWindow(); }
+    TNast *settingsWindow() const { return m_windows->settingsWindow(); }
+    Tnapoved *helpWindow() const { return m_windows->helpWindow(); }
+    TfrmOProgramu *aboutWindow() const { return m_windows->aboutWindow(); }
     zunovsim::Emulator &instrument() { return *m_instrument; }
     RecordingMessageSink &messages() { return *m_messages; }
     ScriptedFileDialog &fileDialog() { return *m_fileDialog; }

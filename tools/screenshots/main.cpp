@@ -122,10 +122,10 @@ int main(int argc, char *argv[])
     shooter.shoot(main, "hlavni-okno-start");
 
     control<QAction>(main, "Pripojit1")->trigger();
-    auto *progress = control<QProgressBar>(Pripoj, "ProgressBar1");
+    auto *progress = control<QProgressBar>(windows.connectWindow(), "ProgressBar1");
     waitUntil([&] { return progress->value() >= kHandshakeStepsBeforeShot * 25; });
-    shooter.shoot(Pripoj, "pripojeni");
-    waitUntil([&] { return !Pripoj->isVisible(); });
+    shooter.shoot(windows.connectWindow(), "pripojeni");
+    waitUntil([&] { return !windows.connectWindow()->isVisible(); });
 
     control<QRadioButton>(main, "RadioButton5")->click();
     control<QScrollBar>(main, "cas1")->setValue(kSliderPosition);
@@ -134,14 +134,14 @@ int main(int argc, char *argv[])
     if (!waitUntil([&] { return instrument.exchangeCount() >= kPollsBeforeShot; }))
         qFatal("the instrument was not polled");
     shooter.shoot(main, "hlavni-okno");
-    shooter.shoot(Graff, "graf");
+    shooter.shoot(windows.graphWindow(), "graf");
 
-    Nast->show();
-    shooter.shoot(Nast, "nastaveni");
-    napoved->show();
-    shooter.shoot(napoved, "napoveda");
-    frmOProgramu->show();
-    shooter.shoot(frmOProgramu, "o-programu");
+    windows.settingsWindow()->show();
+    shooter.shoot(windows.settingsWindow(), "nastaveni");
+    windows.helpWindow()->show();
+    shooter.shoot(windows.helpWindow(), "napoveda");
+    windows.aboutWindow()->show();
+    shooter.shoot(windows.aboutWindow(), "o-programu");
 
     setMessageSink({});
     instrument.stop();
