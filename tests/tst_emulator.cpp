@@ -1,6 +1,7 @@
 #include "emulator.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -84,6 +85,7 @@ private slots:
     void hangUpAfterExchanges();
     void lateByteComesAfterTheOthersWait();
     void floodSendsUnaskedBytes();
+    void floodKeepsItsRate();
     void startAndStopRepeatedly();
 };
 
@@ -300,6 +302,21 @@ void tst_Emulator::floodSendsUnaskedBytes()
     Port port(emulator.slavePath());
     for (int i = 0; i < 10; ++i)
         QVERIFY(port.read() >= 0);
+}
+
+void tst_Emulator::floodKeepsItsRate()
+{
+    Emulator emulator;
+    emulator.setFaults({.floodPerSecond = 50});
+    emulator.start();
+    Port port(emulator.slavePath());
+    QElapsedTimer clock;
+    clock.start();
+    int bytes = 0;
+    while (clock.elapsed() < 500)
+        bytes += port.read(50) >= 0 ? 1 : 0;
+    // About 25; an endless burst would fill the terminal's buffer.
+    QVERIFY2(bytes >= 10 && bytes <= 50, qPrintable(QString::number(bytes)));
 }
 
 void tst_Emulator::startAndStopRepeatedly()

@@ -22,8 +22,9 @@ public:
         }
         if (m_rate <= 0)
             return 0;
-        const auto interval =
-            std::chrono::duration_cast<Clock::duration>(std::chrono::seconds{1} / m_rate);
+        // In the clock's own ticks: a second divided in whole seconds would
+        // be no time at all for any rate above one a second.
+        const auto interval = Clock::duration(std::chrono::seconds{1}) / m_rate;
         int due = 0;
         for (; due < kMaxBurst && m_next <= now; ++due)
             m_next += interval;
