@@ -27,17 +27,25 @@ Exchange::Exchange(TSerial &port, QObject *parent)
     watchPort();
 }
 
-Exchange::~Exchange() = default;
-
 void Exchange::watchPort()
 {
-    m_readable.reset();
+    dropNotifier();
     if (!m_port.IsOpen())
         return;
     // Level-triggered, and a hang-up counts as readable: the notifier stays
     // only as long as the descriptor it watches.
-    m_readable = std::make_unique<QSocketNotifier>(m_port.descriptor(), QSocketNotifier::Read);
-    connect(m_readable.get(), &QSocketNotifier::activated, this, &Exchange::byteMayHaveCome);
+    m_readable = new QSocketNotifier(m_port.descriptor(), QSocketNotifier::Read, this);
+    connect(m_readable, &QSocketNotifier::activated, this, &Exchange::byteMayHaveCome);
+}
+
+void Exchange::dropNotifier()
+{
+    if (!m_readable)
+        return;
+    // It may be the notifier reporting right now; it goes once that is done.
+    m_readable->setEnabled(false);
+    m_readable->deleteLater();
+    m_readable = nullptr;
 }
 
 void Exchange::start(const Frame &request, int length, const Frame &reply)
@@ -133,9 +141,7 @@ bool Exchange::noticeLoss()
     if (m_port.IsOpen())
         return false;
     if (m_readable) {
-        // It may be the notifier reporting right now; it goes once that is done.
-        m_readable->setEnabled(false);
-        m_readable.release()->deleteLater();
+        dropNotifier();
         emit portLost();
     }
     return true;

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QTimer>
-#include <memory>
 
 class QSocketNotifier;
 class TSerial;
@@ -36,7 +35,6 @@ class Exchange : public QObject
 
 public:
     explicit Exchange(TSerial &port, QObject *parent = nullptr);
-    ~Exchange() override;
 
     // Writes the first `length` bytes of `request`, each followed by its
     // answer. `reply` is what the reply starts from. The port must be free.
@@ -68,9 +66,11 @@ private:
     void tailTimeEnded();
     void becomeFree();
     bool noticeLoss();
+    void dropNotifier();
 
     TSerial &m_port;
-    std::unique_ptr<QSocketNotifier> m_readable;
+    // A child: one that goes while it reports is deleted later, or with us.
+    QSocketNotifier *m_readable = nullptr;
     QTimer m_byteTimeout;
     QTimer m_tailTime;
     Stage m_stage = Stage::Free;
