@@ -1,9 +1,11 @@
 // What the windows paint, counted with an event filter: nothing while nothing
-// on screen changes, a changed label alone and not what is behind it, and a
-// changed status panel before the program waits for the instrument.
+// on screen changes, a changed label alone and not what is behind it, changes
+// that come faster than the screen shows them together, and "Příjem" while a
+// poll waits for the instrument.
 #include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
 #include "measure/replyinterpreter.h"
+#include "platform/framepacer.h"
 #include "platform/solidbackground.h"
 #include "support/programfixture.h"
 
@@ -72,6 +74,7 @@ constexpr int StatusTickMs = 100;
 constexpr int SettleMs = 100;
 constexpr int HandshakeLimitMs = 15000;
 constexpr int PollsToWatch = 8;
+constexpr int AdapterDelayMs = 16;
 
 // Starts the program and shows its main window; null if it never shows.
 TT_ZUNOV *shownWindow(ProgramFixture &program)
@@ -122,7 +125,8 @@ class tst_Repaints : public QObject
 
 private slots:
     void nothingIsPaintedWhileOfflineAndIdle();
-    void receivingIsPaintedBeforeTheExchange();
+    void receivingIsPaintedWhileThePollWaits();
+    void changesWithinAFramePaintTogether();
     void changedPanelAloneIsPainted();
     void panelFollowsItsText_data();
     void panelFollowsItsText();
@@ -145,21 +149,51 @@ void tst_Repaints::nothingIsPaintedWhileOfflineAndIdle()
     QCOMPARE(window->panelText(1), QStringLiteral("OFFLINE"));
 }
 
-void tst_Repaints::receivingIsPaintedBeforeTheExchange()
+void tst_Repaints::receivingIsPaintedWhileThePollWaits()
 {
-    // The window cannot paint while a poll waits for the reply, and the reply
-    // replaces "Příjem" in the same handler: it is only ever on screen if it
-    // was painted before the exchange started.
+    // An adapter that holds every byte for a while keeps a poll waiting for
+    // several frames, and "Příjem" says so until the reply comes.
     ProgramFixture program({"[NASTAVENI]\nPort=1\nTSER=20\n", true});
     TT_ZUNOV *window = shownWindow(program);
     QVERIFY(window);
     program.control<QAction>("Pripojit1")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(window->state.online, HandshakeLimitMs);
+    program.instrument().setFaults({.byteDelay = std::chrono::milliseconds(AdapterDelayMs)});
 
     PaintCounter counter(window);
     const int pollsBefore = program.instrument().exchangeCount();
     QTRY_VERIFY(program.instrument().exchangeCount() >= pollsBefore + PollsToWatch);
     QVERIFY(counter.labelTexts.contains(ActionText::Receiving.toString()));
+}
+
+void tst_Repaints::changesWithinAFramePaintTogether()
+{
+    QWidget window;
+    window.resize(200, 50);
+    auto *label = new QLabel(QStringLiteral("0"), &window);
+    new FramePacer(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(SettleMs);
+
+    // After a quiet while a change is painted on the next pass of the loop.
+    PaintCounter counter(&window);
+    label->setText(QStringLiteral("quiet"));
+    QCoreApplication::processEvents();
+    QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("quiet")});
+
+    // Ten changes a millisecond apart fit in a frame or two of the screen.
+    counter.labelTexts.clear();
+    for (int i = 1; i <= 10; ++i) {
+        label->setText(QString::number(i));
+        QElapsedTimer millisecond;
+        millisecond.start();
+        while (millisecond.elapsed() < 1)
+            QCoreApplication::processEvents();
+    }
+    QTest::qWait(SettleMs);
+    QVERIFY2(counter.labelTexts.size() <= 2, qPrintable(counter.labelTexts.join(u' ')));
+    QCOMPARE(counter.labelTexts.last(), QStringLiteral("10"));
 }
 
 void tst_Repaints::changedPanelAloneIsPainted()

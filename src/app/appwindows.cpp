@@ -7,6 +7,7 @@
 #include "dialogs/tnast.h"
 #include "dialogs/tpripoj.h"
 #include "measure/tgraff.h"
+#include "platform/framepacer.h"
 
 AppWindows::AppWindows()
     : AppWindows(readConfiguration(configurationFilePath()))
@@ -22,6 +23,9 @@ AppWindows::AppWindows(const Configuration &configuration)
           std::make_unique<TNast>([main = m_main.get()] { main->requestRestart(); }, configuration))
 {
     m_main->attachWindows({*m_about, *m_help, *m_graph, *m_connect, *m_settings});
+    // The two windows that every poll changes.
+    new FramePacer(m_main.get());
+    new FramePacer(m_graph.get());
     QObject::connect(m_graph.get(), &TGraff::closed, m_main.get(), &TT_ZUNOV::graphWindowClosed);
 }
 
