@@ -67,8 +67,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
                                                     configuration.device);
     connect(m_session.get(), &InstrumentSession::polled, this, &TT_ZUNOV::pollEnded);
     connect(m_session.get(), &InstrumentSession::echoed, this, &TT_ZUNOV::echoReceived);
-    connect(m_session.get(), &InstrumentSession::uploaded, this,
-            [this](const Frame &reply) { uploadEnded(reply); });
+    connect(m_session.get(), &InstrumentSession::uploaded, this, &TT_ZUNOV::uploadEnded);
     connect(m_session.get(), &InstrumentSession::linkChanged, this, &TT_ZUNOV::wakeStatusTick);
     showDevice();
     setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")

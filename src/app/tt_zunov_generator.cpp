@@ -79,7 +79,8 @@ void TT_ZUNOV::Button2Click()
     // Polling stops for good: only a new handshake starts it again.
     Timer2->setEnabled(false);
     m_panels->setText(StatusPanel::LinkState, UploadLinkText);
-    // The tick puts the link's state back, and greys the values.
+    // The tick puts the link's state back, and greys the values: they came
+    // from the last poll, and no poll follows.
     wakeStatusTick();
     Timer3->setEnabled(true);
     m_panels->setText(StatusPanel::LastAction, UploadActionText);
@@ -87,9 +88,6 @@ void TT_ZUNOV::Button2Click()
     // frame; the upload always sends the generator settings.
     state.tx[0] = Command::Generator;
     m_session->upload(state.tx);
-    // What is shown came from the last poll, and no poll follows.
-    if (state.online)
-        showValuesAsCurrent(false);
 }
 
 void TT_ZUNOV::uploadEnded(const Frame &reply)
