@@ -107,6 +107,8 @@ private slots:
     void echoTest();
     void measureFormats_data();
     void measureFormats();
+    void statisticsAndLimits_data();
+    void statisticsAndLimits();
     void incompleteReplies_data();
     void incompleteReplies();
     void generator_data();
@@ -144,6 +146,16 @@ void tst_ZunovCli::usageErrors_data()
     QTest::newRow("two devices") << QStringList{"test", "--device", "DEVICE", "--port", "3"}
                                  << "Volby --device a --port nelze použít spolu.";
     QTest::newRow("stray argument") << QStringList{"test", "navíc"} << "Nečekaný argument: navíc";
+    const QString badLimit = "Mez „%1“ neplatí; zadejte ji jako U1=1.5:2.5, R=:1000 nebo I=0.1: "
+                             "(veličina U1, U2, R, f nebo I, dolní mez nejvýš horní).";
+    QTest::newRow("limit upside down")
+        << QStringList{"measure", "--limit", "U1=2:1"} << badLimit.arg("U1=2:1");
+    QTest::newRow("limit of no quantity")
+        << QStringList{"measure", "--limit", "X=1:"} << badLimit.arg("X=1:");
+    QTest::newRow("limit without a bound")
+        << QStringList{"measure", "--limit", "U1=:"} << badLimit.arg("U1=:");
+    QTest::newRow("limit not a number")
+        << QStringList{"measure", "--limit", "R=1,5:"} << badLimit.arg("R=1,5:");
 }
 
 void tst_ZunovCli::usageErrors()
@@ -366,6 +378,52 @@ void tst_ZunovCli::measureFormats()
     QVERIFY(run.out.endsWith(format == "csv" ? "\r\n" : "\n"));
     if (format == "csv")
         QCOMPARE(run.out.count("\r\n"), readings.size());
+}
+
+void tst_ZunovCli::statisticsAndLimits_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("statistics"); // on standard error
+    QTest::addColumn<QString>("lastLine");       // of standard output
+    const QStringList stats{"STAT U1 n=2 min=10 max=12.3 mean=11.15 sd=1.6263455967290599 unit=V",
+                            "STAT U2 n=2 min=4.1 max=4.5 mean=4.3 sd=0.2828427124746193 unit=V",
+                            "STAT R n=1 min=470 max=470 mean=470 sd=0 unit=Ohm"};
+    const QString resistanceRow = "R,470,Ohm,0470 ohm,102 201 0 47";
+    QTest::newRow("statistics") << QStringList{"--stats"} << 0 << stats << resistanceRow;
+    QTest::newRow("statistics as JSON")
+        << QStringList{"--stats", "--format", "json"} << 0 << stats
+        << "{\"stats\":[{\"quantity\":\"U1\",\"n\":2,\"min\":10,\"max\":12.3,\"mean\":11.15,"
+           "\"sd\":1.6263455967290599,\"unit\":\"V\"},{\"quantity\":\"U2\",\"n\":2,\"min\":4.1,"
+           "\"max\":4.5,\"mean\":4.3,\"sd\":0.2828427124746193,\"unit\":\"V\"},{\"quantity\":"
+           "\"R\",\"n\":1,\"min\":470,\"max\":470,\"mean\":470,\"sd\":0,\"unit\":\"Ohm\"}]}";
+    // The bounds belong to the limits.
+    QTest::newRow("inside the limits") << QStringList{"--limit", "U1=10:12.3", "--limit", "R=470:"}
+                                       << 0 << QStringList{} << resistanceRow;
+    QTest::newRow("above a limit")
+        << QStringList{"--limit", "U1=:12.29"} << 4 << QStringList{} << resistanceRow;
+    QTest::newRow("below a limit") << QStringList{"--limit", "U2=4.2:", "--limit", "R=0:1000"} << 4
+                                   << QStringList{} << resistanceRow;
+    QTest::newRow("a limit of a quantity not measured")
+        << QStringList{"--limit", "I=0:0"} << 0 << QStringList{} << resistanceRow;
+}
+
+void tst_ZunovCli::statisticsAndLimits()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, statistics);
+    QFETCH(QString, lastLine);
+    Bench bench;
+    bench.instrument.queueReplies({{'c', 'a', 123, 45}, {'c', 'a', 100, 41}, {'f', 201, 0, 47}});
+    const ProgramRun run = bench.run(
+        QStringList{"measure", "--device", "DEVICE", "--count", "3", "--period", "20"} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    // A reading outside its limits does not end the measurement.
+    QCOMPARE(bench.instrument.framesReceived(), std::vector(3, kPollFrame));
+    QCOMPARE(lines(run.err), statistics);
+    const QString last = lines(run.out).value(lines(run.out).size() - 1);
+    QCOMPARE(options.contains("json") ? last : last.section(',', 1), lastLine);
 }
 
 void tst_ZunovCli::incompleteReplies_data()

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -87,6 +88,15 @@ QList<OptionText> ownOptions(CliCommand command)
             {{QStringLiteral("format")},
              QStringLiteral("csv|json|text"),
              QStringLiteral("tvar výstupu, výchozí csv")},
+            {{QStringLiteral("stats")},
+             {},
+             QStringLiteral("na konci vypíše na chybový výstup statistiku každé veličiny "
+                            "(řádky STAT; s --format json i poslední řádek výstupu)")},
+            {{QStringLiteral("limit")},
+             QStringLiteral("Q=DOLNÍ:HORNÍ"),
+             QStringLiteral("meze veličiny U1, U2, R, f nebo I v základní jednotce (V, Ohm, Hz, "
+                            "A), kterákoli může chybět; hodnota mimo meze dá návratový kód 4; "
+                            "lze opakovat")},
         };
     case CliCommand::Generator:
         return {
@@ -175,6 +185,9 @@ public:
     {
         m_request.count = number("count", 1, INT_MAX);
         m_request.periodMs = number("period", 1, LongestPeriodMs);
+        m_request.statistics = isSet("stats");
+        for (const QString &limit : m_parser.values(QStringLiteral("limit")))
+            readLimit(limit);
         if (!isSet("format"))
             return;
         const qsizetype index = FormatNames.indexOf(value("format"));
@@ -208,6 +221,44 @@ public:
     }
 
 private:
+    // Q=LOWEST:HIGHEST, either bound empty, numbers with a decimal point.
+    void readLimit(const QString &text)
+    {
+        const qsizetype equals = text.indexOf(QLatin1Char('='));
+        const QStringList bounds = text.mid(equals + 1).split(QLatin1Char(':'));
+        const auto quantity = quantityNamed(text.left(equals));
+        const std::optional<double> lowest = bound(bounds.value(0));
+        const std::optional<double> highest = bound(bounds.value(1));
+        const bool wellFormed = equals > 0 && quantity && bounds.size() == 2
+                                && (lowest || bounds.at(0).isEmpty())
+                                && (highest || bounds.at(1).isEmpty()) && (lowest || highest)
+                                && (!lowest || !highest || *lowest <= *highest);
+        if (!wellFormed) {
+            fail(QStringLiteral("Mez „%1“ neplatí; zadejte ji jako U1=1.5:2.5, R=:1000 nebo "
+                                "I=0.1: (veličina U1, U2, R, f nebo I, dolní mez nejvýš horní).")
+                     .arg(text));
+            return;
+        }
+        m_request.limits.push_back({*quantity, lowest, highest});
+    }
+
+    static std::optional<Quantity> quantityNamed(const QString &name)
+    {
+        for (Quantity quantity : {Quantity::U1, Quantity::U2, Quantity::Resistance,
+                                  Quantity::Frequency, Quantity::Current}) {
+            if (quantityName(quantity) == name)
+                return quantity;
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<double> bound(const QString &text)
+    {
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
+    }
+
     bool isSet(const char *option) const { return m_parser.isSet(QLatin1String(option)); }
     QString value(const char *option) const { return m_parser.value(QLatin1String(option)); }
 
@@ -292,7 +343,8 @@ QString cliHelp(CliCommand command)
                  "(klíče Port a Zarizeni).\n"
                  "Nápověda k příkazu: %1 <příkaz> --help\n"
                  "Návratový kód: 0 v pořádku, 1 přístroj neodpověděl správně nebo výstup "
-                 "nelze zapsat, 2 chybné volby, 3 zařízení nelze otevřít.\n")
+                 "nelze zapsat, 2 chybné volby, 3 zařízení nelze otevřít, 4 hodnota mimo meze "
+                 "(measure --limit).\n")
                  .arg(ProgramName);
 }
 

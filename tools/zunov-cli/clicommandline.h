@@ -1,13 +1,31 @@
 #pragma once
 
+#include "measure/replyinterpreter.h"
 #include "readingoutput.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 enum class CliCommand { None, Ports, Test, Measure, Generator };
+
+// measure --limit: the bounds of one quantity's readings, in its base unit;
+// a missing bound does not limit.
+struct QuantityLimit
+{
+    Quantity quantity;
+    std::optional<double> lowest;
+    std::optional<double> highest;
+
+    bool admits(const Reading &reading) const
+    {
+        return reading.quantity != quantity
+               || ((!lowest || reading.value >= *lowest)
+                   && (!highest || reading.value <= *highest));
+    }
+};
 
 // What zunov-cli was asked to do, checked: every number is in its range and
 // every name is known, so that running it needs no more checks.
@@ -26,8 +44,10 @@ struct CliRequest
     std::optional<int> count;    // measure: polls to make; none: until stopped
     std::optional<int> periodMs; // measure: none: as ZUNOV.INI says
     OutputFormat format = OutputFormat::Csv;
-    uint8_t waveformCode = 0;   // generator
-    uint8_t frequencyValue = 0; // generator
+    bool statistics = false;           // measure: statistics after the readings
+    std::vector<QuantityLimit> limits; // measure: readings outside end with status 4
+    uint8_t waveformCode = 0;          // generator
+    uint8_t frequencyValue = 0;        // generator
 };
 
 // The arguments after the program name.

@@ -40,8 +40,9 @@ int runOnInstrument(const CliRequest &request, Output &out, Output &err)
         return runGenerator(*session, request.waveformCode, request.frequencyValue, out, err);
     case CliCommand::Measure:
         return Measurement(*session,
-                           {request.count, periodOf(request, configuration), request.format}, out,
-                           err)
+                           {request.count, periodOf(request, configuration), request.format,
+                            request.statistics, request.limits},
+                           out, err)
             .run();
     case CliCommand::None:
     case CliCommand::Ports:

@@ -7,4 +7,6 @@ constexpr int Success = 0;
 constexpr int Failed = 1;
 constexpr int Usage = 2;
 constexpr int CannotOpen = 3;
+// measure --limit: a reading was outside its limits.
+constexpr int OutsideLimits = 4;
 } // namespace ExitStatus

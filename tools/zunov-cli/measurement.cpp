@@ -47,6 +47,8 @@ int Measurement::run()
         if (!m_finished)
             m_loop.exec();
     }
+    if (m_settings.statistics)
+        writeStatistics();
     if (m_out.error() != 0) {
         m_err.write(CliText::outputFailed(m_out.error()));
         return ExitStatus::Failed;
@@ -55,7 +57,14 @@ int Measurement::run()
         m_err.write(CliText::noAnswer());
         return ExitStatus::Failed;
     }
-    return ExitStatus::Success;
+    return m_outsideLimits ? ExitStatus::OutsideLimits : ExitStatus::Success;
+}
+
+void Measurement::writeStatistics()
+{
+    m_err.write(statisticsLines(m_statistics));
+    if (m_settings.format == OutputFormat::Json && m_out.error() == 0)
+        m_out.write(statisticsJson(m_statistics));
 }
 
 void Measurement::poll()
@@ -87,7 +96,13 @@ void Measurement::writeReply(const Frame &reply)
         m_err.write(CliText::replyWithoutReading(rowRawBytes(reply)));
         return;
     }
-    m_out.write(outputRows(m_settings.format, readings, reply, QDateTime::currentDateTime()));
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const Reading &reading : readings) {
+        m_statistics.add(reading, now.toMSecsSinceEpoch());
+        for (const QuantityLimit &limit : m_settings.limits)
+            m_outsideLimits = m_outsideLimits || !limit.admits(reading);
+    }
+    m_out.write(outputRows(m_settings.format, readings, reply, now));
 }
 
 void Measurement::finish()

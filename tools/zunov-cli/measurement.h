@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/statistics.h"
+#include "clicommandline.h"
 #include "readingoutput.h"
 #include "stopsignals.h"
 
@@ -16,6 +18,8 @@ struct MeasureSettings
     std::optional<int> count; // polls; none: until a stop signal
     int periodMs = 0;
     OutputFormat format = OutputFormat::Csv;
+    bool statistics = false;
+    std::vector<QuantityLimit> limits;
 };
 
 // zunov-cli measure: polls the instrument once a period, the first time at
@@ -32,7 +36,7 @@ public:
                 Output &err);
 
     // Runs to the end; returns the exit status: 1 when the output failed or
-    // no poll got a whole reply.
+    // no poll got a whole reply, else 4 when a reading was outside its limits.
     int run();
 
 private:
@@ -40,6 +44,7 @@ private:
     void pollEnded(const Frame &reply, int received);
     void writeReply(const Frame &reply);
     void finish();
+    void writeStatistics();
 
     InstrumentSession &m_session;
     const MeasureSettings m_settings;
@@ -48,6 +53,8 @@ private:
     StopSignals m_stopSignals;
     QTimer m_timer;
     QEventLoop m_loop;
+    ReadingStatistics m_statistics;
+    bool m_outsideLimits = false;
     int m_polls = 0;
     bool m_answered = false;
     bool m_finished = false;

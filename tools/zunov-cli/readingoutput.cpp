@@ -4,6 +4,7 @@
 #include "record/rowfields.h"
 
 #include <QStringList>
+#include <array>
 
 namespace {
 
@@ -65,7 +66,47 @@ QByteArray textLines(const std::vector<Reading> &readings, const QDateTime &time
     return lines.toUtf8();
 }
 
+constexpr std::array<Quantity, 5> Quantities{Quantity::U1, Quantity::U2, Quantity::Resistance,
+                                             Quantity::Frequency, Quantity::Current};
+
 } // namespace
+
+QByteArray statisticsLines(const ReadingStatistics &statistics)
+{
+    QString lines;
+    for (Quantity quantity : Quantities) {
+        const RunningStatistics &figures = statistics.of(quantity);
+        if (figures.count() == 0)
+            continue;
+        lines += QStringLiteral("STAT %1 n=%2 min=%3 max=%4 mean=%5 sd=%6 unit=%7\n")
+                     .arg(quantityName(quantity))
+                     .arg(figures.count())
+                     .arg(rowValue(figures.minimum()), rowValue(figures.maximum()),
+                          rowValue(figures.mean()), rowValue(figures.standardDeviation()),
+                          unitName(quantity).toString());
+    }
+    return lines.toUtf8();
+}
+
+QByteArray statisticsJson(const ReadingStatistics &statistics)
+{
+    QStringList objects;
+    for (Quantity quantity : Quantities) {
+        const RunningStatistics &figures = statistics.of(quantity);
+        if (figures.count() == 0)
+            continue;
+        objects << QStringLiteral("{\"quantity\":%1,\"n\":%2,\"min\":%3,\"max\":%4,"
+                                  "\"mean\":%5,\"sd\":%6,\"unit\":%7}")
+                       .arg(jsonString(quantityName(quantity).toString()))
+                       .arg(figures.count())
+                       .arg(rowValue(figures.minimum()), rowValue(figures.maximum()),
+                            rowValue(figures.mean()), rowValue(figures.standardDeviation()),
+                            jsonString(unitName(quantity).toString()));
+    }
+    return (QStringLiteral("{\"stats\":[") + objects.join(QLatin1Char(','))
+            + QStringLiteral("]}\n"))
+        .toUtf8();
+}
 
 QByteArray outputHeader(OutputFormat format)
 {

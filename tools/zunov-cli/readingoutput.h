@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/statistics.h"
 #include "link/frame.h"
 #include "measure/replyinterpreter.h"
 
@@ -19,3 +20,10 @@ QByteArray outputHeader(OutputFormat format);
 
 QByteArray outputRows(OutputFormat format, const std::vector<Reading> &readings, const Frame &reply,
                       const QDateTime &time);
+
+// measure --stats: a line for each quantity that had readings, for standard
+// error: "STAT U1 n=12 min=1.2 max=1.5 mean=1.35 sd=0.1 unit=V".
+QByteArray statisticsLines(const ReadingStatistics &statistics);
+// The same figures as one JSON object a line long: {"stats":[{"quantity":
+// "U1","n":12,"min":1.2,...,"unit":"V"},...]}.
+QByteArray statisticsJson(const ReadingStatistics &statistics);
