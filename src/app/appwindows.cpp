@@ -2,6 +2,7 @@
 
 #include "app/tt_zunov.h"
 #include "config/configuration.h"
+#include "dialogs/statisticswindow.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
@@ -21,8 +22,10 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_connect(std::make_unique<TPripoj>())
     , m_settings(
           std::make_unique<TNast>([main = m_main.get()] { main->requestRestart(); }, configuration))
+    , m_statistics(std::make_unique<StatisticsWindow>(
+          m_main->statistics(), [main = m_main.get()] { main->resetStatistics(); }))
 {
-    m_main->attachWindows({*m_about, *m_help, *m_graph, *m_connect, *m_settings});
+    m_main->attachWindows({*m_about, *m_help, *m_graph, *m_connect, *m_settings, *m_statistics});
     // The two windows that every poll changes.
     new FramePacer(m_main.get());
     new FramePacer(m_graph.get());
@@ -33,6 +36,7 @@ AppWindows::~AppWindows()
 {
     // The main window drives the others, so they go first, and the main
     // window with the serial port last.
+    m_statistics.reset();
     m_settings.reset();
     m_connect.reset();
     m_graph.reset();

@@ -8,6 +8,7 @@ class Tnapoved;
 class TPripoj;
 class TGraff;
 class TNast;
+class StatisticsWindow;
 struct Configuration;
 
 // All windows of the program, created hidden in their fixed order and living
@@ -30,6 +31,7 @@ public:
     TGraff *graphWindow() const { return m_graph.get(); }
     TPripoj *connectWindow() const { return m_connect.get(); }
     TNast *settingsWindow() const { return m_settings.get(); }
+    StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
 
 private:
     std::unique_ptr<TT_ZUNOV> m_main;
@@ -38,4 +40,5 @@ private:
     std::unique_ptr<TGraff> m_graph;
     std::unique_ptr<TPripoj> m_connect;
     std::unique_ptr<TNast> m_settings;
+    std::unique_ptr<StatisticsWindow> m_statistics;
 };

@@ -61,6 +61,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     ui->PerformanceGraph1->SetGradient(255);
     connectHandlers();
     setUpRecordMenus();
+    setUpAnalysisMenu();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
     m_session = std::make_unique<InstrumentSession>(configuration.port, QDir::currentPath(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/statistics.h"
 #include "app/programstate.h"
 #include "app/statusbarpanels.h"
 #include "generator/waveformtable.h"
@@ -17,6 +18,7 @@ class TT_ZUNOV;
 }
 class QLabel;
 class RecordFile;
+class StatisticsWindow;
 class TGraff;
 class TNast;
 class TPripoj;
@@ -66,6 +68,9 @@ public:
     // holds; a file that cannot be opened is reported and nothing changes.
     bool startRecording(const QString &path);
     bool isRecording() const { return m_recording != nullptr; }
+    // The statistics of every reading since the start or the last reset.
+    const ReadingStatistics &statistics() const { return m_statistics; }
+    void resetStatistics() { m_statistics.reset(); }
     // The program's other windows, which the menu and the handlers show and
     // drive; handed over once they all exist.
     struct OtherWindows
@@ -75,6 +80,7 @@ public:
         TGraff &graph;
         TPripoj &connect;
         TNast &settings;
+        StatisticsWindow &statistics;
     };
     void attachWindows(const OtherWindows &windows);
     // The graph window was closed, however that happened: "Graf" follows.
@@ -147,12 +153,16 @@ private:
     void stopRecording();
     void showRecordingState();
     void recordReply(const std::vector<Reading> &readings, const Frame &reply);
+    void setUpAnalysisMenu();
+    void Statistika1Click();
+    void addToStatistics(const std::vector<Reading> &readings);
 
     std::unique_ptr<Ui::TT_ZUNOV> ui;
     std::unique_ptr<InstrumentSession> m_session;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
     std::optional<OtherWindows> m_windows;
+    ReadingStatistics m_statistics;
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;
 };

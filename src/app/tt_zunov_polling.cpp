@@ -75,6 +75,7 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
         feed(m_windows->graph.PerformanceGraph2(), *reply.u2Point);
     if (reply.currentPoint)
         feed(ui->PerformanceGraph1, *reply.currentPoint);
+    addToStatistics(reply.readings);
     recordReply(reply.readings, state.rx);
 }
 

@@ -46,6 +46,7 @@ public:
     TNast *settingsWindow() const { return m_windows->settingsWindow(); }
     Tnapoved *helpWindow() const { return m_windows->helpWindow(); }
     TfrmOProgramu *aboutWindow() const { return m_windows->aboutWindow(); }
+    StatisticsWindow *statisticsWindow() const { return m_windows->statisticsWindow(); }
     zunovsim::Emulator &instrument() { return *m_instrument; }
     RecordingMessageSink &messages() { return *m_messages; }
     ScriptedFileDialog &fileDialog() { return *m_fileDialog; }

@@ -6,6 +6,7 @@
 
 #include "app/appwindows.h"
 #include "app/tt_zunov.h"
+#include "dialogs/statisticswindow.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
@@ -135,6 +136,8 @@ int main(int argc, char *argv[])
         qFatal("the instrument was not polled");
     shooter.shoot(main, "hlavni-okno");
     shooter.shoot(windows.graphWindow(), "graf");
+    control<QAction>(main, "Statistika1")->trigger();
+    shooter.shoot(windows.statisticsWindow(), "statistika");
 
     windows.settingsWindow()->show();
     shooter.shoot(windows.settingsWindow(), "nastaveni");

@@ -1,0 +1,123 @@
+#include "dialogs/statisticswindow.h"
+
+#include "analysis/statistics.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+
+namespace {
+
+constexpr int RefreshMs = 500;
+constexpr int SignificantDigits = 6;
+const QString TimeFormat = QStringLiteral("HH:mm:ss");
+
+constexpr std::array<Quantity, 5> Quantities{Quantity::U1, Quantity::U2, Quantity::Resistance,
+                                             Quantity::Frequency, Quantity::Current};
+
+enum Column { Count, Minimum, Maximum, Mean, Deviation, MinimumTime, MaximumTime, Columns };
+
+QString valueText(double value, Quantity quantity)
+{
+    return QLocale().toString(value, 'g', SignificantDigits) + QLatin1Char(' ')
+           + unitName(quantity).toString();
+}
+
+QString timeText(qint64 timeMs)
+{
+    return QDateTime::fromMSecsSinceEpoch(timeMs).toString(TimeFormat);
+}
+
+// The texts of one quantity's row; all but the count empty while it has no
+// readings.
+std::array<QString, Columns> rowTexts(const RunningStatistics &figures, Quantity quantity)
+{
+    std::array<QString, Columns> texts{};
+    texts[Count] = QString::number(figures.count());
+    if (figures.count() == 0)
+        return texts;
+    texts[Minimum] = valueText(figures.minimum(), quantity);
+    texts[Maximum] = valueText(figures.maximum(), quantity);
+    texts[Mean] = valueText(figures.mean(), quantity);
+    texts[Deviation] = valueText(figures.standardDeviation(), quantity);
+    texts[MinimumTime] = timeText(figures.minimumTimeMs());
+    texts[MaximumTime] = timeText(figures.maximumTimeMs());
+    return texts;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::function<void()> reset,
+                                   QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_statistics(statistics)
+    , m_reset(std::move(reset))
+    , m_table(new QTableWidget(int(Quantities.size()), Columns, this))
+{
+    setObjectName(QStringLiteral("StatisticsWindow"));
+    setWindowTitle(QStringLiteral("ZUNOV - Statistika"));
+    m_table->setObjectName(QStringLiteral("Table"));
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("Počet"), QStringLiteral("Minimum"), QStringLiteral("Maximum"),
+         QStringLiteral("Průměr"), QStringLiteral("Směr. odchylka"), QStringLiteral("Čas minima"),
+         QStringLiteral("Čas maxima")});
+    QStringList names;
+    for (Quantity quantity : Quantities)
+        names << quantityName(quantity).toString();
+    m_table->setVerticalHeaderLabels(names);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing here to edit or pick; Esc and the button keep the keyboard.
+    m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        for (int column = 0; column < Columns; ++column) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(row, column, item);
+        }
+    }
+
+    auto *resetButton = new QPushButton(QStringLiteral("&Vynulovat"), this);
+    resetButton->setObjectName(QStringLiteral("Reset"));
+    connect(resetButton, &QPushButton::clicked, this, [this] {
+        m_reset();
+        refresh();
+    });
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addWidget(resetButton, 0, Qt::AlignRight);
+    resize(720, 240);
+
+    m_refresh.setInterval(RefreshMs);
+    connect(&m_refresh, &QTimer::timeout, this, &StatisticsWindow::refresh);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    refresh();
+}
+
+void StatisticsWindow::refresh()
+{
+    for (size_t row = 0; row < Quantities.size(); ++row) {
+        const std::array<QString, Columns> texts =
+            rowTexts(m_statistics.of(Quantities[row]), Quantities[row]);
+        for (int column = 0; column < Columns; ++column)
+            m_table->item(int(row), column)->setText(texts[size_t(column)]);
+    }
+}
+
+void StatisticsWindow::showEvent(QShowEvent *event)
+{
+    refresh();
+    m_refresh.start();
+    QWidget::showEvent(event);
+}
+
+void StatisticsWindow::hideEvent(QHideEvent *event)
+{
+    m_refresh.stop();
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class QTableWidget;
+class ReadingStatistics;
+
+// "ZUNOV - Statistika": count, extremes with their times, mean and standard
+// deviation of each quantity since the start or the last "Vynulovat". The
+// figures are kept by whoever reads the instrument; the window only shows
+// them, twice a second while it is open, so that polling costs no more
+// with it open than closed.
+class StatisticsWindow : public QWidget
+{
+public:
+    StatisticsWindow(const ReadingStatistics &statistics, std::function<void()> reset,
+                     QWidget *parent = nullptr);
+
+    // Shows the figures as they are now.
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    const ReadingStatistics &m_statistics;
+    std::function<void()> m_reset;
+    QTableWidget *m_table;
+    QTimer m_refresh;
+};

@@ -1,0 +1,58 @@
+// The "Analýza" menu's windows, opened from the menu and fed by real polls
+// of the emulated instrument.
+#include "analysis/statistics.h"
+#include "dialogs/statisticswindow.h"
+#include "link/instrumentsession.h"
+#include "support/programfixture.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+class tst_Analysis : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Czech)); }
+    void statisticsFollowThePolls();
+};
+
+void tst_Analysis::statisticsFollowThePolls()
+{
+    ProgramFixture program;
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->state.online = true;
+    window->session().handshakePassed();
+    program.instrument().queueReplies(
+        {{'c', 'a', 123, 45}, {'c', 'a', 100, 41}, {'c', 'a', 118, 40}});
+    for (int poll = 0; poll < 3; ++poll)
+        QVERIFY(program.poll());
+
+    program.control<QAction>("Statistika1")->trigger();
+    StatisticsWindow *statistics = program.statisticsWindow();
+    QVERIFY(statistics->isVisible());
+    QCOMPARE(statistics->windowTitle(), QStringLiteral("ZUNOV - Statistika"));
+    auto *table = ProgramFixture::control<QTableWidget>(statistics, "Table");
+    const auto row = [table](int index) {
+        QStringList texts;
+        for (int column = 0; column < 5; ++column)
+            texts << table->item(index, column)->text();
+        return texts;
+    };
+    QCOMPARE(row(0), (QStringList{"3", "10 V", "12,3 V", "11,3667 V", "1,20968 V"}));
+    QCOMPARE(row(1), (QStringList{"3", "4 V", "4,5 V", "4,2 V", "0,264575 V"}));
+    QCOMPARE(row(2), (QStringList{"0", "", "", "", ""}));
+
+    ProgramFixture::control<QPushButton>(statistics, "Reset")->click();
+    QCOMPARE(row(0), (QStringList{"0", "", "", "", ""}));
+    program.instrument().queueReplies({{'c', 'a', 50, 10}});
+    QVERIFY(program.poll());
+    statistics->refresh();
+    QCOMPARE(row(0), (QStringList{"1", "5 V", "5 V", "5 V", "0 V"}));
+}
+
+QTEST_MAIN(tst_Analysis)
+#include "tst_analysis.moc"
