@@ -6,6 +6,7 @@
 #include "support/programfixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -17,6 +18,7 @@ class tst_Analysis : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Czech)); }
     void statisticsFollowThePolls();
+    void holdKeepsTheShownValue();
 };
 
 void tst_Analysis::statisticsFollowThePolls()
@@ -52,6 +54,39 @@ void tst_Analysis::statisticsFollowThePolls()
     QVERIFY(program.poll());
     statistics->refresh();
     QCOMPARE(row(0), (QStringList{"1", "5 V", "5 V", "5 V", "0 V"}));
+}
+
+void tst_Analysis::holdKeepsTheShownValue()
+{
+    ProgramFixture program;
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->state.online = true;
+    window->session().handshakePassed();
+    auto *u1 = program.control<QLabel>("Label1");
+    auto *u2 = program.control<QLabel>("Label");
+    program.instrument().queueReplies(
+        {{'c', 'a', 123, 45}, {'c', 'a', 100, 41}, {'c', 'a', 118, 40}});
+    QVERIFY(program.poll());
+    const QString heldText = u1->text();
+
+    auto *table = ProgramFixture::control<QTableWidget>(program.statisticsWindow(), "Table");
+    QTableWidgetItem *holdU1 = table->item(0, table->columnCount() - 1);
+    holdU1->setCheckState(Qt::Checked);
+    auto *marker = program.control<QLabel>("HoldU1");
+    QCOMPARE(marker->text(), QStringLiteral("HOLD"));
+    const QString u2Before = u2->text();
+    QVERIFY(program.poll());
+    // Only the shown value stands still.
+    QCOMPARE(u1->text(), heldText);
+    QVERIFY(u2->text() != u2Before);
+    QCOMPARE(window->statistics().of(Quantity::U1).count(), int64_t(2));
+    QCOMPARE(window->statistics().of(Quantity::U1).minimum(), 10.0);
+
+    holdU1->setCheckState(Qt::Unchecked);
+    QVERIFY(!window->findChild<QLabel *>("HoldU1"));
+    QVERIFY(program.poll());
+    QVERIFY(u1->text() != heldText);
 }
 
 QTEST_MAIN(tst_Analysis)

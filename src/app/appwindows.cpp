@@ -23,7 +23,8 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_settings(
           std::make_unique<TNast>([main = m_main.get()] { main->requestRestart(); }, configuration))
     , m_statistics(std::make_unique<StatisticsWindow>(
-          m_main->statistics(), [main = m_main.get()] { main->resetStatistics(); }))
+          m_main->statistics(), [main = m_main.get()] { main->resetStatistics(); },
+          [main = m_main.get()](Quantity quantity, bool held) { main->holdValue(quantity, held); }))
 {
     m_main->attachWindows({*m_about, *m_help, *m_graph, *m_connect, *m_settings, *m_statistics});
     // The two windows that every poll changes.

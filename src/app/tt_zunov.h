@@ -9,6 +9,7 @@
 #include "platform/timer.h"
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -71,6 +72,10 @@ public:
     // The statistics of every reading since the start or the last reset.
     const ReadingStatistics &statistics() const { return m_statistics; }
     void resetStatistics() { m_statistics.reset(); }
+    // HOLD: the quantity's value stays as shown while polls, statistics,
+    // graphs and the recording go on; a marker beside the value says so.
+    void holdValue(Quantity quantity, bool held);
+    bool isHeld(Quantity quantity) const { return m_held[size_t(quantity)] != nullptr; }
     // The program's other windows, which the menu and the handlers show and
     // drive; handed over once they all exist.
     struct OtherWindows
@@ -163,6 +168,8 @@ private:
     std::unique_ptr<RecordFile> m_recording;
     std::optional<OtherWindows> m_windows;
     ReadingStatistics m_statistics;
+    // The HOLD marker of each held quantity; null while it is not held.
+    std::array<QLabel *, 5> m_held{};
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;
 };

@@ -48,17 +48,17 @@ void TT_ZUNOV::pollEnded(const Frame &reply, int received)
 
 void TT_ZUNOV::showReply(const ReplyDisplay &reply)
 {
-    if (reply.u1Text)
+    if (reply.u1Text && !isHeld(Quantity::U1))
         ui->Label1->setText(*reply.u1Text);
-    if (reply.u2Text)
+    if (reply.u2Text && !isHeld(Quantity::U2))
         ui->Label->setText(*reply.u2Text);
-    if (reply.resistanceSuffix)
+    if (reply.resistanceSuffix && !isHeld(Quantity::Resistance))
         setLabelText(ui->RXXX, *reply.resistanceSuffix);
-    if (reply.resistanceDigits)
+    if (reply.resistanceDigits && !isHeld(Quantity::Resistance))
         setLabelText(ui->RXX, *reply.resistanceDigits);
-    if (reply.frequencyText)
+    if (reply.frequencyText && !isHeld(Quantity::Frequency))
         setLabelText(ui->Label12, *reply.frequencyText);
-    if (reply.currentText)
+    if (reply.currentText && !isHeld(Quantity::Current))
         setLabelText(ui->Label11, *reply.currentText);
 
     if (reply.recognised && m_panels->text(StatusPanel::LinkState) != StatusPanel::OnlineText) {

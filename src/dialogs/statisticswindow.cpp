@@ -20,7 +20,7 @@ const QString TimeFormat = QStringLiteral("HH:mm:ss");
 constexpr std::array<Quantity, 5> Quantities{Quantity::U1, Quantity::U2, Quantity::Resistance,
                                              Quantity::Frequency, Quantity::Current};
 
-enum Column { Count, Minimum, Maximum, Mean, Deviation, MinimumTime, MaximumTime, Columns };
+enum Column { Count, Minimum, Maximum, Mean, Deviation, MinimumTime, MaximumTime, Hold, Columns };
 
 QString valueText(double value, Quantity quantity)
 {
@@ -53,10 +53,11 @@ std::array<QString, Columns> rowTexts(const RunningStatistics &figures, Quantity
 } // namespace
 
 StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::function<void()> reset,
-                                   QWidget *parent)
+                                   std::function<void(Quantity, bool)> hold, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_statistics(statistics)
     , m_reset(std::move(reset))
+    , m_hold(std::move(hold))
     , m_table(new QTableWidget(int(Quantities.size()), Columns, this))
 {
     setObjectName(QStringLiteral("StatisticsWindow"));
@@ -65,7 +66,7 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Počet"), QStringLiteral("Minimum"), QStringLiteral("Maximum"),
          QStringLiteral("Průměr"), QStringLiteral("Směr. odchylka"), QStringLiteral("Čas minima"),
-         QStringLiteral("Čas maxima")});
+         QStringLiteral("Čas maxima"), QStringLiteral("HOLD")});
     QStringList names;
     for (Quantity quantity : Quantities)
         names << quantityName(quantity).toString();
@@ -78,9 +79,17 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
         for (int column = 0; column < Columns; ++column) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == Hold) {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+                item->setCheckState(Qt::Unchecked);
+            }
             m_table->setItem(row, column, item);
         }
     }
+    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
+        if (item->column() == Hold)
+            m_hold(Quantities[size_t(item->row())], item->checkState() == Qt::Checked);
+    });
 
     auto *resetButton = new QPushButton(QStringLiteral("&Vynulovat"), this);
     resetButton->setObjectName(QStringLiteral("Reset"));
@@ -91,7 +100,7 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(resetButton, 0, Qt::AlignRight);
-    resize(720, 240);
+    resize(780, 240);
 
     m_refresh.setInterval(RefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &StatisticsWindow::refresh);
@@ -104,7 +113,7 @@ void StatisticsWindow::refresh()
     for (size_t row = 0; row < Quantities.size(); ++row) {
         const std::array<QString, Columns> texts =
             rowTexts(m_statistics.of(Quantities[row]), Quantities[row]);
-        for (int column = 0; column < Columns; ++column)
+        for (int column = 0; column < Hold; ++column)
             m_table->item(int(row), column)->setText(texts[size_t(column)]);
     }
 }
