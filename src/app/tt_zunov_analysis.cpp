@@ -1,5 +1,5 @@
-// The main window's "Analýza" menu, and the statistics of every reading that
-// its windows show.
+// The main window's "Analýza" menu, the statistics of every reading that its
+// windows show, and the HOLD of a quantity's shown value.
 #include "app/tt_zunov.h"
 #include "dialogs/statisticswindow.h"
 #include "ui_tt_zunov.h"

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int RefreshMs = 500;
+constexpr QSize InitialSize{780, 240}; // every column whole at the default font
 constexpr int SignificantDigits = 6;
 const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
@@ -100,7 +101,7 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table);
     layout->addWidget(resetButton, 0, Qt::AlignRight);
-    resize(780, 240);
+    resize(InitialSize);
 
     m_refresh.setInterval(RefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &StatisticsWindow::refresh);
