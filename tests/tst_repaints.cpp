@@ -75,6 +75,7 @@ constexpr int SettleMs = 100;
 constexpr int HandshakeLimitMs = 15000;
 constexpr int PollsToWatch = 8;
 constexpr int AdapterDelayMs = 16;
+constexpr int FrameMs = 16; // the offscreen screen's 60 Hz
 
 // Starts the program and shows its main window; null if it never shows.
 TT_ZUNOV *shownWindow(ProgramFixture &program)
@@ -182,17 +183,20 @@ void tst_Repaints::changesWithinAFramePaintTogether()
     QCoreApplication::processEvents();
     QCOMPARE(counter.labelTexts, QStringList{QStringLiteral("quiet")});
 
-    // Ten changes a millisecond apart fit in a frame or two of the screen.
+    // Ten changes a millisecond apart paint once per frame at most: once or
+    // twice on a quiet machine, a little more when the loop itself is late.
     counter.labelTexts.clear();
+    QElapsedTimer changing;
+    changing.start();
     for (int i = 1; i <= 10; ++i) {
         label->setText(QString::number(i));
-        QElapsedTimer millisecond;
-        millisecond.start();
-        while (millisecond.elapsed() < 1)
+        const qint64 next = changing.elapsed() + 1;
+        while (changing.elapsed() < next)
             QCoreApplication::processEvents();
     }
+    const qint64 frames = changing.elapsed() / FrameMs;
     QTest::qWait(SettleMs);
-    QVERIFY2(counter.labelTexts.size() <= 2, qPrintable(counter.labelTexts.join(u' ')));
+    QVERIFY2(counter.labelTexts.size() <= 2 + frames, qPrintable(counter.labelTexts.join(u' ')));
     QCOMPARE(counter.labelTexts.last(), QStringLiteral("10"));
 }
 
