@@ -50,5 +50,5 @@ public:
     const RunningStatistics &of(Quantity quantity) const { return m_quantities[size_t(quantity)]; }
 
 private:
-    std::array<RunningStatistics, 5> m_quantities{};
+    std::array<RunningStatistics, AllQuantities.size()> m_quantities{};
 };

@@ -169,7 +169,7 @@ private:
     std::optional<OtherWindows> m_windows;
     ReadingStatistics m_statistics;
     // The HOLD marker of each held quantity; null while it is not held.
-    std::array<QLabel *, 5> m_held{};
+    std::array<QLabel *, AllQuantities.size()> m_held{};
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;
 };

@@ -19,7 +19,7 @@ struct MarkerPlace
     QRect geometry;
 };
 
-constexpr std::array<MarkerPlace, 5> MarkerPlaces{{
+constexpr std::array<MarkerPlace, AllQuantities.size()> MarkerPlaces{{
     {"GroupBox2", {140, 86, 40, 16}}, // U1
     {"GroupBox1", {140, 86, 40, 16}}, // U2
     {"GroupBox4", {8, 92, 40, 16}},   // R

@@ -18,9 +18,6 @@ constexpr QSize InitialSize{780, 240}; // every column whole at the default font
 constexpr int SignificantDigits = 6;
 const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
-constexpr std::array<Quantity, 5> Quantities{Quantity::U1, Quantity::U2, Quantity::Resistance,
-                                             Quantity::Frequency, Quantity::Current};
-
 enum Column { Count, Minimum, Maximum, Mean, Deviation, MinimumTime, MaximumTime, Hold, Columns };
 
 QString valueText(double value, Quantity quantity)
@@ -59,7 +56,7 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
     , m_statistics(statistics)
     , m_reset(std::move(reset))
     , m_hold(std::move(hold))
-    , m_table(new QTableWidget(int(Quantities.size()), Columns, this))
+    , m_table(new QTableWidget(int(AllQuantities.size()), Columns, this))
 {
     setObjectName(QStringLiteral("StatisticsWindow"));
     setWindowTitle(QStringLiteral("ZUNOV - Statistika"));
@@ -69,7 +66,7 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
          QStringLiteral("Průměr"), QStringLiteral("Směr. odchylka"), QStringLiteral("Čas minima"),
          QStringLiteral("Čas maxima"), QStringLiteral("HOLD")});
     QStringList names;
-    for (Quantity quantity : Quantities)
+    for (Quantity quantity : AllQuantities)
         names << quantityName(quantity).toString();
     m_table->setVerticalHeaderLabels(names);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -89,7 +86,7 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
     }
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
         if (item->column() == Hold)
-            m_hold(Quantities[size_t(item->row())], item->checkState() == Qt::Checked);
+            m_hold(AllQuantities[size_t(item->row())], item->checkState() == Qt::Checked);
     });
 
     auto *resetButton = new QPushButton(QStringLiteral("&Vynulovat"), this);
@@ -111,9 +108,9 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
 
 void StatisticsWindow::refresh()
 {
-    for (size_t row = 0; row < Quantities.size(); ++row) {
+    for (size_t row = 0; row < AllQuantities.size(); ++row) {
         const std::array<QString, Columns> texts =
-            rowTexts(m_statistics.of(Quantities[row]), Quantities[row]);
+            rowTexts(m_statistics.of(AllQuantities[row]), AllQuantities[row]);
         for (int column = 0; column < Hold; ++column)
             m_table->item(int(row), column)->setText(texts[size_t(column)]);
     }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,8 @@ inline constexpr QStringView Current = u"Příjem proudu";
 
 // The quantities the instrument reports.
 enum class Quantity : uint8_t { U1, U2, Resistance, Frequency, Current };
+inline constexpr std::array<Quantity, 5> AllQuantities{
+    Quantity::U1, Quantity::U2, Quantity::Resistance, Quantity::Frequency, Quantity::Current};
 
 // How a quantity is named where it leaves the program as plain data (a
 // recording, a script's output): "U1", "U2", "R", "f", "I", and its base unit:

@@ -244,8 +244,7 @@ private:
 
     static std::optional<Quantity> quantityNamed(const QString &name)
     {
-        for (Quantity quantity : {Quantity::U1, Quantity::U2, Quantity::Resistance,
-                                  Quantity::Frequency, Quantity::Current}) {
+        for (Quantity quantity : AllQuantities) {
             if (quantityName(quantity) == name)
                 return quantity;
         }

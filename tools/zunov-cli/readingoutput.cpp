@@ -4,7 +4,6 @@
 #include "record/rowfields.h"
 
 #include <QStringList>
-#include <array>
 
 namespace {
 
@@ -66,15 +65,12 @@ QByteArray textLines(const std::vector<Reading> &readings, const QDateTime &time
     return lines.toUtf8();
 }
 
-constexpr std::array<Quantity, 5> Quantities{Quantity::U1, Quantity::U2, Quantity::Resistance,
-                                             Quantity::Frequency, Quantity::Current};
-
 } // namespace
 
 QByteArray statisticsLines(const ReadingStatistics &statistics)
 {
     QString lines;
-    for (Quantity quantity : Quantities) {
+    for (Quantity quantity : AllQuantities) {
         const RunningStatistics &figures = statistics.of(quantity);
         if (figures.count() == 0)
             continue;
@@ -91,7 +87,7 @@ QByteArray statisticsLines(const ReadingStatistics &statistics)
 QByteArray statisticsJson(const ReadingStatistics &statistics)
 {
     QStringList objects;
-    for (Quantity quantity : Quantities) {
+    for (Quantity quantity : AllQuantities) {
         const RunningStatistics &figures = statistics.of(quantity);
         if (figures.count() == 0)
             continue;
