@@ -1,5 +1,6 @@
 #include "app/tt_zunov.h"
 #include "dialogs/tpripoj.h"
+#include "link/instrumentsession.h"
 #include "support/programfixture.h"
 
 #include <QAction>
@@ -196,8 +197,11 @@ void tst_Handshake::clickAfterStepOneStartsASecondChain()
     QTRY_COMPARE_WITH_TIMEOUT(program.instrument().handshakeCount(), 1, 2000);
     connectItem->trigger();
     TT_ZUNOV *window = program.window();
+    // Between a step's timer and the next one the step's echo is awaited:
+    // only with the session idle as well are both chains over.
     QTRY_VERIFY_WITH_TIMEOUT(!window->Timer4->enabled() && !window->Timer5->enabled()
-                                 && !window->Timer6->enabled() && !window->Timer7->enabled(),
+                                 && !window->Timer6->enabled() && !window->Timer7->enabled()
+                                 && window->session().isIdle(),
                              HandshakeTimeoutMs);
     QVERIFY(program.instrument().handshakeCount() > 4);
     QVERIFY(window->state.online);
