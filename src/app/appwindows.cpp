@@ -2,11 +2,13 @@
 
 #include "app/tt_zunov.h"
 #include "config/configuration.h"
+#include "dialogs/limitswindow.h"
 #include "dialogs/statisticswindow.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
 #include "dialogs/tpripoj.h"
+#include "dialogs/trendwindow.h"
 #include "measure/tgraff.h"
 #include "platform/framepacer.h"
 
@@ -23,10 +25,22 @@ AppWindows::AppWindows(const Configuration &configuration)
     , m_settings(
           std::make_unique<TNast>([main = m_main.get()] { main->requestRestart(); }, configuration))
     , m_statistics(std::make_unique<StatisticsWindow>(
-          m_main->statistics(), [main = m_main.get()] { main->resetStatistics(); },
-          [main = m_main.get()](Quantity quantity, bool held) { main->holdValue(quantity, held); }))
+          m_main->analysis(),
+          StatisticsActions{[main = m_main.get()] { main->resetStatistics(); },
+                            [main = m_main.get()](Quantity quantity, bool held) {
+                                main->holdValue(quantity, held);
+                            },
+                            [main = m_main.get()](Quantity quantity, bool relative) {
+                                return main->showRelative(quantity, relative);
+                            }}))
+    , m_trend(std::make_unique<TrendWindow>(m_main->analysis().history()))
+    , m_limits(std::make_unique<LimitsWindow>(m_main->limitSettings(),
+                                              [main = m_main.get()](const LimitSettings &settings) {
+                                                  return main->applyLimits(settings);
+                                              }))
 {
-    m_main->attachWindows({*m_about, *m_help, *m_graph, *m_connect, *m_settings, *m_statistics});
+    m_main->attachWindows(
+        {*m_about, *m_help, *m_graph, *m_connect, *m_settings, *m_statistics, *m_trend, *m_limits});
     // The two windows that every poll changes.
     new FramePacer(m_main.get());
     new FramePacer(m_graph.get());
@@ -37,6 +51,8 @@ AppWindows::~AppWindows()
 {
     // The main window drives the others, so they go first, and the main
     // window with the serial port last.
+    m_limits.reset();
+    m_trend.reset();
     m_statistics.reset();
     m_settings.reset();
     m_connect.reset();

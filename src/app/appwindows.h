@@ -9,6 +9,8 @@ class TPripoj;
 class TGraff;
 class TNast;
 class StatisticsWindow;
+class TrendWindow;
+class LimitsWindow;
 struct Configuration;
 
 // All windows of the program, created hidden in their fixed order and living
@@ -32,6 +34,8 @@ public:
     TPripoj *connectWindow() const { return m_connect.get(); }
     TNast *settingsWindow() const { return m_settings.get(); }
     StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
+    TrendWindow *trendWindow() const { return m_trend.get(); }
+    LimitsWindow *limitsWindow() const { return m_limits.get(); }
 
 private:
     std::unique_ptr<TT_ZUNOV> m_main;
@@ -41,4 +45,6 @@ private:
     std::unique_ptr<TPripoj> m_connect;
     std::unique_ptr<TNast> m_settings;
     std::unique_ptr<StatisticsWindow> m_statistics;
+    std::unique_ptr<TrendWindow> m_trend;
+    std::unique_ptr<LimitsWindow> m_limits;
 };

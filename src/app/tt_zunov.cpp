@@ -62,6 +62,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     connectHandlers();
     setUpRecordMenus();
     setUpAnalysisMenu();
+    setUpLimits();
 
     state.pollPeriodMs = configuration.pollPeriodMs;
     m_session = std::make_unique<InstrumentSession>(configuration.port, QDir::currentPath(),

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "analysis/statistics.h"
+#include "analysis/limitsettings.h"
+#include "analysis/measurementanalysis.h"
 #include "app/programstate.h"
 #include "app/statusbarpanels.h"
 #include "generator/waveformtable.h"
@@ -19,7 +20,9 @@ class TT_ZUNOV;
 }
 class QLabel;
 class RecordFile;
+class LimitsWindow;
 class StatisticsWindow;
+class TrendWindow;
 class TGraff;
 class TNast;
 class TPripoj;
@@ -69,13 +72,23 @@ public:
     // holds; a file that cannot be opened is reported and nothing changes.
     bool startRecording(const QString &path);
     bool isRecording() const { return m_recording != nullptr; }
-    // The statistics of every reading since the start or the last reset.
-    const ReadingStatistics &statistics() const { return m_statistics; }
-    void resetStatistics() { m_statistics.reset(); }
+    // The statistics, REL references and history of every reading.
+    const MeasurementAnalysis &analysis() const { return m_analysis; }
+    const ReadingStatistics &statistics() const { return m_analysis.statistics(); }
+    void resetStatistics() { m_analysis.resetStatistics(); }
     // HOLD: the quantity's value stays as shown while polls, statistics,
     // graphs and the recording go on; a marker beside the value says so.
     void holdValue(Quantity quantity, bool held);
-    bool isHeld(Quantity quantity) const { return m_held[size_t(quantity)] != nullptr; }
+    bool isHeld(Quantity quantity) const { return m_held[size_t(quantity)]; }
+    // REL: from now on the quantity is shown and recorded as its difference
+    // to its latest value, with a marker beside it. False, and nothing
+    // changes, while the quantity has had no reading.
+    bool showRelative(Quantity quantity, bool relative);
+    // The limits in force, as read from the settings file at the start.
+    const LimitSettings &limitSettings() const { return m_limitSettings; }
+    // Keeps the settings in the settings file and watches by them from the
+    // next reading; false, reported, when the file refused them.
+    bool applyLimits(const LimitSettings &settings);
     // The program's other windows, which the menu and the handlers show and
     // drive; handed over once they all exist.
     struct OtherWindows
@@ -86,6 +99,8 @@ public:
         TPripoj &connect;
         TNast &settings;
         StatisticsWindow &statistics;
+        TrendWindow &trend;
+        LimitsWindow &limits;
     };
     void attachWindows(const OtherWindows &windows);
     // The graph window was closed, however that happened: "Graf" follows.
@@ -122,7 +137,7 @@ private:
     // Measurements
     void Timer2Timer();
     void pollEnded(const Frame &reply, int received);
-    void showReply(const ReplyDisplay &reply);
+    void showReply(const ReplyDisplay &reply, const std::vector<Reading> &differences);
     void CheckBox1Click(bool checked);
     void ListBox1Click();
     void seriesSelectionChanged();
@@ -157,19 +172,33 @@ private:
     void UlozitGrafy1Click();
     void stopRecording();
     void showRecordingState();
-    void recordReply(const std::vector<Reading> &readings, const Frame &reply);
+    void recordReply(const std::vector<Reading> &readings, const std::vector<Reading> &differences,
+                     const Frame &reply);
     void setUpAnalysisMenu();
     void Statistika1Click();
-    void addToStatistics(const std::vector<Reading> &readings);
+    void Prubeh1Click();
+    void showMarker(Quantity quantity);
+    void setUpLimits();
+    void Meze1Click();
+    void useLimits(const LimitSettings &settings);
+    void watchLimits(const std::vector<QuantityLimitChange> &changes, qint64 nowMs);
+    void startTriggeredRecording(qint64 fromMs, qint64 nowMs);
+    void showLimitState();
+    QList<QLabel *> valueLabelsOf(Quantity quantity) const;
 
     std::unique_ptr<Ui::TT_ZUNOV> ui;
     std::unique_ptr<InstrumentSession> m_session;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
     std::optional<OtherWindows> m_windows;
-    ReadingStatistics m_statistics;
-    // The HOLD marker of each held quantity; null while it is not held.
-    std::array<QLabel *, AllQuantities.size()> m_held{};
+    MeasurementAnalysis m_analysis;
+    std::array<bool, AllQuantities.size()> m_held{};
+    // The HOLD/REL marker of each quantity; null while it has neither.
+    std::array<QLabel *, AllQuantities.size()> m_markers{};
+    LimitSettings m_limitSettings;
+    std::optional<TriggeredRecording> m_trigger;
+    bool m_recordingTriggered = false; // the running recording was started by a limit
+    QLabel *m_limitStatus = nullptr;
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;
 };

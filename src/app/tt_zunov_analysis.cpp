@@ -1,15 +1,17 @@
-// The main window's "Analýza" menu, the statistics of every reading that its
-// windows show, and the HOLD of a quantity's shown value.
+// The main window's "Analýza" menu, and the HOLD and REL of a quantity's
+// shown value with their marker beside it.
 #include "app/tt_zunov.h"
 #include "dialogs/statisticswindow.h"
+#include "dialogs/trendwindow.h"
 #include "ui_tt_zunov.h"
 
-#include <QDateTime>
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
-const QString HoldText = QStringLiteral("HOLD");
+const QString HoldMark = QStringLiteral("HOLD");
+const QString RelativeMark = QStringLiteral("REL");
 
 // Where each quantity's marker goes: a free corner of the value's frame,
 // clear of every control that was there before.
@@ -27,45 +29,75 @@ constexpr std::array<MarkerPlace, AllQuantities.size()> MarkerPlaces{{
     {"GroupBox7", {132, 4, 40, 16}},  // I
 }};
 
+void bringUp(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace
 
 void TT_ZUNOV::setUpAnalysisMenu()
 {
     connect(ui->Statistika1, &QAction::triggered, this, &TT_ZUNOV::Statistika1Click);
+    connect(ui->Prubeh1, &QAction::triggered, this, &TT_ZUNOV::Prubeh1Click);
 }
 
 void TT_ZUNOV::Statistika1Click()
 {
-    if (!m_windows)
-        return;
-    m_windows->statistics.show();
-    m_windows->statistics.raise();
-    m_windows->statistics.activateWindow();
+    if (m_windows)
+        bringUp(m_windows->statistics);
+}
+
+void TT_ZUNOV::Prubeh1Click()
+{
+    if (m_windows)
+        bringUp(m_windows->trend);
 }
 
 void TT_ZUNOV::holdValue(Quantity quantity, bool held)
 {
-    QLabel *&marker = m_held[size_t(quantity)];
-    if (held == (marker != nullptr))
-        return;
-    if (!held) {
+    m_held[size_t(quantity)] = held;
+    showMarker(quantity);
+}
+
+bool TT_ZUNOV::showRelative(Quantity quantity, bool relative)
+{
+    RelativeValues &values = m_analysis.relative();
+    if (!relative)
+        values.release(quantity);
+    else if (!values.capture(quantity))
+        return false;
+    showMarker(quantity);
+    return true;
+}
+
+void TT_ZUNOV::showMarker(Quantity quantity)
+{
+    QStringList marks;
+    if (m_analysis.relative().reference(quantity))
+        marks << RelativeMark;
+    if (isHeld(quantity))
+        marks << HoldMark;
+    QLabel *&marker = m_markers[size_t(quantity)];
+    if (marks.isEmpty()) {
         delete marker;
         marker = nullptr;
         return;
     }
     const MarkerPlace &place = MarkerPlaces[size_t(quantity)];
-    auto *frame = findChild<QWidget *>(QLatin1String(place.frame));
-    marker = new QLabel(HoldText, frame);
-    marker->setObjectName(QStringLiteral("Hold") + quantityName(quantity).toString());
-    marker->setGeometry(place.geometry);
-    marker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    marker->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    if (!marker) {
+        marker = new QLabel(findChild<QWidget *>(QLatin1String(place.frame)));
+        marker->setObjectName(QStringLiteral("Marker") + quantityName(quantity).toString());
+        marker->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        marker->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    }
+    marker->setText(marks.join(QLatin1Char(' ')));
+    // Grown to the left from the corner's right edge, so that both marks fit
+    // and the corner stays where it was.
+    QRect geometry = place.geometry;
+    geometry.setLeft(std::min(geometry.left(), geometry.right() - marker->sizeHint().width()));
+    marker->setGeometry(geometry);
     marker->show();
-}
-
-void TT_ZUNOV::addToStatistics(const std::vector<Reading> &readings)
-{
-    const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
-    for (const Reading &reading : readings)
-        m_statistics.add(reading, nowMs);
 }

@@ -1,6 +1,7 @@
 // The main window's measurement poll: one exchange per poll period, run by
 // the session, and what the reply carries shown on the labels and fed to the
 // history graphs when it comes.
+#include "analysis/relativevalues.h"
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
 #include "link/instrumentsession.h"
@@ -9,6 +10,8 @@
 #include "measure/tperformancegraph.h"
 #include "platform/labeltext.h"
 #include "ui_tt_zunov.h"
+
+#include <QDateTime>
 
 namespace {
 
@@ -43,10 +46,20 @@ void TT_ZUNOV::pollEnded(const Frame &reply, int received)
         return;
     }
     showValuesAsCurrent(true);
-    showReply(interpretReply(state.rx));
+    const ReplyDisplay display = interpretReply(state.rx);
+    const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
+    const AnalysedReply analysed = m_analysis.add(display.readings, state.rx, nowMs);
+    if (analysed.differences.empty()) {
+        showReply(display, analysed.differences);
+    } else {
+        ReplyDisplay shown = display;
+        showDifferences(shown, analysed.differences);
+        showReply(shown, analysed.differences);
+    }
+    watchLimits(analysed.limitChanges, nowMs);
 }
 
-void TT_ZUNOV::showReply(const ReplyDisplay &reply)
+void TT_ZUNOV::showReply(const ReplyDisplay &reply, const std::vector<Reading> &differences)
 {
     if (reply.u1Text && !isHeld(Quantity::U1))
         ui->Label1->setText(*reply.u1Text);
@@ -75,8 +88,7 @@ void TT_ZUNOV::showReply(const ReplyDisplay &reply)
         feed(m_windows->graph.PerformanceGraph2(), *reply.u2Point);
     if (reply.currentPoint)
         feed(ui->PerformanceGraph1, *reply.currentPoint);
-    addToStatistics(reply.readings);
-    recordReply(reply.readings, state.rx);
+    recordReply(reply.readings, differences, state.rx);
 }
 
 void TT_ZUNOV::CheckBox1Click(bool checked)

@@ -75,11 +75,14 @@ void TT_ZUNOV::showRecordingState()
     m_panels->setMarker(StatusPanel::Device, on ? RecordingMarker : QString());
 }
 
-void TT_ZUNOV::recordReply(const std::vector<Reading> &readings, const Frame &reply)
+void TT_ZUNOV::recordReply(const std::vector<Reading> &readings,
+                           const std::vector<Reading> &differences, const Frame &reply)
 {
     if (!m_recording || readings.empty())
         return;
-    if (m_recording->append(csvRows(readings, reply, QDateTime::currentDateTime())))
+    const QDateTime now = QDateTime::currentDateTime();
+    if (m_recording->append(csvRows(readings, reply, now)
+                            + csvDifferenceRows(differences, reply, now)))
         return;
     // Stopped before the message: polls go on while the message is open, and
     // must not try the file again.

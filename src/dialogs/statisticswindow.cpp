@@ -1,12 +1,13 @@
 #include "dialogs/statisticswindow.h"
 
-#include "analysis/statistics.h"
+#include "analysis/measurementanalysis.h"
 
 #include <QDateTime>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -14,11 +15,23 @@
 namespace {
 
 constexpr int RefreshMs = 500;
-constexpr QSize InitialSize{780, 240}; // every column whole at the default font
+constexpr QSize InitialSize{960, 240}; // every column whole at the default font
 constexpr int SignificantDigits = 6;
 const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
-enum Column { Count, Minimum, Maximum, Mean, Deviation, MinimumTime, MaximumTime, Hold, Columns };
+enum Column {
+    Count,
+    Minimum,
+    Maximum,
+    Mean,
+    Deviation,
+    MinimumTime,
+    MaximumTime,
+    Reference,
+    Hold,
+    Relative,
+    Columns
+};
 
 QString valueText(double value, Quantity quantity)
 {
@@ -31,12 +44,15 @@ QString timeText(qint64 timeMs)
     return QDateTime::fromMSecsSinceEpoch(timeMs).toString(TimeFormat);
 }
 
-// The texts of one quantity's row; all but the count empty while it has no
-// readings.
-std::array<QString, Columns> rowTexts(const RunningStatistics &figures, Quantity quantity)
+// The texts of one quantity's row; all but the count and the reference empty
+// while it has no readings.
+std::array<QString, Columns> rowTexts(const MeasurementAnalysis &analysis, Quantity quantity)
 {
+    const RunningStatistics &figures = analysis.statistics().of(quantity);
     std::array<QString, Columns> texts{};
     texts[Count] = QString::number(figures.count());
+    if (const std::optional<double> reference = analysis.relative().reference(quantity))
+        texts[Reference] = valueText(*reference, quantity);
     if (figures.count() == 0)
         return texts;
     texts[Minimum] = valueText(figures.minimum(), quantity);
@@ -50,12 +66,11 @@ std::array<QString, Columns> rowTexts(const RunningStatistics &figures, Quantity
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::function<void()> reset,
-                                   std::function<void(Quantity, bool)> hold, QWidget *parent)
+StatisticsWindow::StatisticsWindow(const MeasurementAnalysis &analysis, StatisticsActions actions,
+                                   QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_statistics(statistics)
-    , m_reset(std::move(reset))
-    , m_hold(std::move(hold))
+    , m_analysis(analysis)
+    , m_actions(std::move(actions))
     , m_table(new QTableWidget(int(AllQuantities.size()), Columns, this))
 {
     setObjectName(QStringLiteral("StatisticsWindow"));
@@ -64,7 +79,8 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("Počet"), QStringLiteral("Minimum"), QStringLiteral("Maximum"),
          QStringLiteral("Průměr"), QStringLiteral("Směr. odchylka"), QStringLiteral("Čas minima"),
-         QStringLiteral("Čas maxima"), QStringLiteral("HOLD")});
+         QStringLiteral("Čas maxima"), QStringLiteral("Reference"), QStringLiteral("HOLD"),
+         QStringLiteral("REL")});
     QStringList names;
     for (Quantity quantity : AllQuantities)
         names << quantityName(quantity).toString();
@@ -77,22 +93,19 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
         for (int column = 0; column < Columns; ++column) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (column == Hold) {
+            if (column == Hold || column == Relative) {
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
             }
             m_table->setItem(row, column, item);
         }
     }
-    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
-        if (item->column() == Hold)
-            m_hold(AllQuantities[size_t(item->row())], item->checkState() == Qt::Checked);
-    });
+    connect(m_table, &QTableWidget::itemChanged, this, &StatisticsWindow::itemChanged);
 
     auto *resetButton = new QPushButton(QStringLiteral("&Vynulovat"), this);
     resetButton->setObjectName(QStringLiteral("Reset"));
     connect(resetButton, &QPushButton::clicked, this, [this] {
-        m_reset();
+        m_actions.reset();
         refresh();
     });
     auto *layout = new QVBoxLayout(this);
@@ -109,11 +122,27 @@ StatisticsWindow::StatisticsWindow(const ReadingStatistics &statistics, std::fun
 void StatisticsWindow::refresh()
 {
     for (size_t row = 0; row < AllQuantities.size(); ++row) {
-        const std::array<QString, Columns> texts =
-            rowTexts(m_statistics.of(AllQuantities[row]), AllQuantities[row]);
+        const std::array<QString, Columns> texts = rowTexts(m_analysis, AllQuantities[row]);
         for (int column = 0; column < Hold; ++column)
             m_table->item(int(row), column)->setText(texts[size_t(column)]);
     }
+}
+
+void StatisticsWindow::itemChanged(QTableWidgetItem *item)
+{
+    const Quantity quantity = AllQuantities[size_t(item->row())];
+    const bool checked = item->checkState() == Qt::Checked;
+    if (item->column() == Hold)
+        m_actions.hold(quantity, checked);
+    if (item->column() != Relative)
+        return;
+    // Without a value there is nothing to take as the reference: the box
+    // does not stay ticked.
+    if (!m_actions.relative(quantity, checked)) {
+        QSignalBlocker blocker(m_table);
+        item->setCheckState(Qt::Unchecked);
+    }
+    refresh();
 }
 
 void StatisticsWindow::showEvent(QShowEvent *event)

@@ -7,19 +7,30 @@
 #include <functional>
 
 class QTableWidget;
-class ReadingStatistics;
+class QTableWidgetItem;
+class MeasurementAnalysis;
+
+// What the window's buttons and check boxes ask of the main window.
+struct StatisticsActions
+{
+    std::function<void()> reset;
+    std::function<void(Quantity, bool)> hold;
+    // False when REL cannot start: the quantity has had no reading yet.
+    std::function<bool(Quantity, bool)> relative;
+};
 
 // "ZUNOV - Statistika": count, extremes with their times, mean and standard
 // deviation of each quantity since the start or the last "Vynulovat". The
 // figures are kept by whoever reads the instrument; the window only shows
 // them, twice a second while it is open, so that polling costs no more
 // with it open than closed. Its HOLD column freezes a quantity's value on the
-// main window while measuring goes on.
+// main window while measuring goes on; its REL column shows and records the
+// quantity as its difference to the reference taken when it is ticked.
 class StatisticsWindow : public QWidget
 {
 public:
-    StatisticsWindow(const ReadingStatistics &statistics, std::function<void()> reset,
-                     std::function<void(Quantity, bool)> hold, QWidget *parent = nullptr);
+    StatisticsWindow(const MeasurementAnalysis &analysis, StatisticsActions actions,
+                     QWidget *parent = nullptr);
 
     // Shows the figures as they are now.
     void refresh();
@@ -29,9 +40,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    const ReadingStatistics &m_statistics;
-    std::function<void()> m_reset;
-    std::function<void(Quantity, bool)> m_hold;
+    void itemChanged(QTableWidgetItem *item);
+
+    const MeasurementAnalysis &m_analysis;
+    StatisticsActions m_actions;
     QTableWidget *m_table;
     QTimer m_refresh;
 };

@@ -16,6 +16,9 @@ SaveFileAnswerer &currentAnswerer()
 
 QString askInDialog(const SaveFileQuestion &question)
 {
+    if (question.toOpen)
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), question.caption,
+                                            question.suggestedPath, question.filter);
     const QFileDialog::Options options =
         question.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), question.caption,

@@ -15,6 +15,8 @@ struct SaveFileQuestion
     QString filter;
     // Off where the file is added to, not replaced.
     bool confirmOverwrite = true;
+    // An existing file to read rather than a place to save.
+    bool toOpen = false;
 };
 
 using SaveFileAnswerer = std::function<QString(const SaveFileQuestion &)>;

@@ -20,6 +20,25 @@ QString field(const QString &text)
            + QLatin1Char('"');
 }
 
+QByteArray readingRows(const std::vector<Reading> &readings, const Frame &reply,
+                       const QDateTime &time, QStringView namePrefix)
+{
+    const QString timeField = rowTime(time);
+    const QString rawField = rowRawBytes(reply);
+    QString rows;
+    for (const Reading &reading : readings) {
+        rows += QStringList{timeField,
+                            namePrefix.toString().append(quantityName(reading.quantity)),
+                            rowValue(reading.value),
+                            unitName(reading.quantity).toString(),
+                            field(reading.text),
+                            rawField}
+                    .join(QLatin1Char(','))
+                + LineEnd;
+    }
+    return rows.toUtf8();
+}
+
 } // namespace
 
 QByteArray csvHeader()
@@ -29,18 +48,20 @@ QByteArray csvHeader()
 
 QByteArray csvRows(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time)
 {
-    const QString timeField = rowTime(time);
-    const QString rawField = rowRawBytes(reply);
-    QString rows;
-    for (const Reading &reading : readings) {
-        rows += QStringList{timeField,
-                            quantityName(reading.quantity).toString(),
-                            rowValue(reading.value),
-                            unitName(reading.quantity).toString(),
-                            field(reading.text),
-                            rawField}
-                    .join(QLatin1Char(','))
-                + LineEnd;
-    }
-    return rows.toUtf8();
+    return readingRows(readings, reply, time, {});
+}
+
+QByteArray csvDifferenceRows(const std::vector<Reading> &differences, const Frame &reply,
+                             const QDateTime &time)
+{
+    return readingRows(differences, reply, time, DifferencePrefix);
+}
+
+QByteArray csvSummaryRow(Quantity quantity, double value, const QDateTime &time)
+{
+    return (QStringList{rowTime(time), quantityName(quantity).toString(), rowValue(value),
+                        unitName(quantity).toString(), QString(), QString()}
+                .join(QLatin1Char(','))
+            + LineEnd)
+        .toUtf8();
 }

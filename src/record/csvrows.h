@@ -18,3 +18,12 @@
 //   raw       the four reply bytes in decimal, separated by spaces
 QByteArray csvHeader();
 QByteArray csvRows(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time);
+// The REL differences of a reply, in rows of the same columns whose quantity
+// is the name with a "d" before it (dU1, dU2, dR, df, dI), so that the
+// measured values stay in their own rows.
+QByteArray csvDifferenceRows(const std::vector<Reading> &differences, const Frame &reply,
+                             const QDateTime &time);
+inline constexpr QStringView DifferencePrefix = u"d";
+// A row that stands for many readings (a second's mean): the value alone,
+// with an empty display and empty raw bytes.
+QByteArray csvSummaryRow(Quantity quantity, double value, const QDateTime &time);

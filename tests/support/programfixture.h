@@ -47,6 +47,8 @@ public:
     Tnapoved *helpWindow() const { return m_windows->helpWindow(); }
     TfrmOProgramu *aboutWindow() const { return m_windows->aboutWindow(); }
     StatisticsWindow *statisticsWindow() const { return m_windows->statisticsWindow(); }
+    TrendWindow *trendWindow() const { return m_windows->trendWindow(); }
+    LimitsWindow *limitsWindow() const { return m_windows->limitsWindow(); }
     zunovsim::Emulator &instrument() { return *m_instrument; }
     RecordingMessageSink &messages() { return *m_messages; }
     ScriptedFileDialog &fileDialog() { return *m_fileDialog; }

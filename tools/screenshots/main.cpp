@@ -6,11 +6,13 @@
 
 #include "app/appwindows.h"
 #include "app/tt_zunov.h"
+#include "dialogs/limitswindow.h"
 #include "dialogs/statisticswindow.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
 #include "dialogs/tpripoj.h"
+#include "dialogs/trendwindow.h"
 #include "emulator.h"
 #include "measure/tgraff.h"
 #include "platform/application.h"
@@ -138,6 +140,21 @@ int main(int argc, char *argv[])
     shooter.shoot(windows.graphWindow(), "graf");
     control<QAction>(main, "Statistika1")->trigger();
     shooter.shoot(windows.statisticsWindow(), "statistika");
+    control<QAction>(main, "Prubeh1")->trigger();
+    windows.trendWindow()->setCursors(std::array{windows.trendWindow()->timeRange()[0] + 500,
+                                                 windows.trendWindow()->timeRange()[1] - 500});
+    shooter.shoot(windows.trendWindow(), "prubeh");
+    control<QAction>(main, "Meze1")->trigger();
+    LimitSettings limits;
+    limits.of(Quantity::U1).lower = 5;
+    limits.of(Quantity::U1).upper = 12;
+    limits.of(Quantity::U1).hysteresis = 0.2;
+    limits.of(Quantity::Current).upper = 1.5;
+    limits.of(Quantity::Current).minimumDurationMs = 500;
+    limits.triggeredRecording = true;
+    limits.recordingPath = QStringLiteral("meze.csv");
+    windows.limitsWindow()->showSettings(limits);
+    shooter.shoot(windows.limitsWindow(), "meze");
 
     windows.settingsWindow()->show();
     shooter.shoot(windows.settingsWindow(), "nastaveni");

@@ -1,0 +1,475 @@
+#include "dialogs/trendwindow.h"
+
+#include "analysis/trendscale.h"
+#include "dialogs/trendview.h"
+#include "platform/atomicwrite.h"
+#include "platform/filedialog.h"
+#include "platform/messages.h"
+#include "record/graphpictures.h"
+#include "record/historyrows.h"
+#include "record/recordingreader.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QLocale>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int FollowMs = 500;
+constexpr QSize InitialSize{900, 520};
+// Nobody reads a span below a few readings; this keeps zooming finite.
+constexpr qint64 ShortestSpanMs = 50;
+// Shown while the session has nothing yet.
+constexpr qint64 EmptySpanMs = 60 * 1000;
+// Extra room above and below the values, as a share of their spread.
+constexpr double ValueMargin = 0.05;
+// How many problems of a file are listed before "and so many more".
+constexpr int ListedProblems = 10;
+const QString PictureName = QStringLiteral("zunov-prubeh");
+const QString SvgFilter = QStringLiteral("Obrázky SVG (*.svg)");
+const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
+const QString CannotSaveText = QStringLiteral("Soubor %1 se nepodařilo uložit.");
+const QString SessionText = QStringLiteral("Měření");
+const QString CannotReadText = QStringLiteral("Soubor %1 nelze přečíst.");
+const QString NoReadingsText = QStringLiteral("Soubor %1 neobsahuje žádné měření.");
+
+struct ShownRange
+{
+    double low;
+    double high;
+};
+
+// The values' extremes over the columns with a margin; a flat line gets a
+// band around it.
+ShownRange automaticRange(const std::vector<ValueRange> &columns)
+{
+    double low = INFINITY;
+    double high = -INFINITY;
+    for (const ValueRange &column : columns) {
+        if (column.empty)
+            continue;
+        low = std::min(low, column.minimum);
+        high = std::max(high, column.maximum);
+    }
+    if (low > high)
+        return {0, 1};
+    const double spread = high - low;
+    const double margin = spread > 0 ? spread * ValueMargin : std::max(std::abs(low) * 0.01, 0.5);
+    return {low - margin, high + margin};
+}
+
+std::optional<double> numberIn(const QLineEdit *edit)
+{
+    bool ok = false;
+    double value = QLocale().toDouble(edit->text(), &ok);
+    if (!ok)
+        value = edit->text().toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
+}
+
+QString valueText(double value, Quantity quantity)
+{
+    const ValueScale scale = valueScale(std::abs(value));
+    return QLocale().toString(value / scale.factor, 'g', 6) + QLatin1Char(' ') + scale.prefix
+           + axisUnit(quantity);
+}
+
+QString problemsText(const QString &path, const RecordingContents &contents)
+{
+    const std::vector<RecordingProblem> &problems = contents.problems;
+    QStringList lines{QStringLiteral("Některé řádky souboru %1 nelze přečíst a byly vynechány:")
+                          .arg(QDir::toNativeSeparators(path))};
+    for (size_t index = 0; index < problems.size() && index < ListedProblems; ++index)
+        lines
+            << QStringLiteral("řádek %1: %2").arg(problems[index].line).arg(problems[index].reason);
+    if (contents.problemCount > ListedProblems)
+        lines << QStringLiteral("… a dalších %1").arg(contents.problemCount - ListedProblems);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+TrendWindow::TrendWindow(const ReadingHistory &session, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_session(session)
+    , m_chart(new QChart)
+    , m_series(new QLineSeries)
+    , m_timeAxis(new QDateTimeAxis)
+    , m_valueAxis(new QValueAxis)
+    , m_view(new TrendView(m_chart, this))
+    , m_quantity(new QComboBox(this))
+    , m_pause(new QCheckBox(QStringLiteral("&Pozastavit"), this))
+    , m_cursorsShown(new QCheckBox(QStringLiteral("&Kurzory"), this))
+    , m_fixedRange(new QCheckBox(QStringLiteral("Pevná osa &Y"), this))
+    , m_rangeMinimum(new QLineEdit(this))
+    , m_rangeMaximum(new QLineEdit(this))
+    , m_source(new QLabel(this))
+    , m_sessionButton(new QPushButton(QStringLiteral("Zpět na &měření"), this))
+    , m_readout(new QLabel(this))
+{
+    setObjectName(QStringLiteral("TrendWindow"));
+    setWindowTitle(QStringLiteral("ZUNOV - Průběh"));
+    m_chart->legend()->hide();
+    // Decimal commas where the user's language has them, like every other value.
+    m_chart->setLocalizeNumbers(true);
+    m_chart->addSeries(m_series);
+    m_chart->addAxis(m_timeAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    m_series->attachAxis(m_timeAxis);
+    m_series->attachAxis(m_valueAxis);
+    m_series->setPen(QPen(QColor(200, 0, 0), 1));
+    m_timeAxis->setTitleText(QStringLiteral("Čas"));
+    m_view->setObjectName(QStringLiteral("Plot"));
+
+    m_quantity->setObjectName(QStringLiteral("Quantity"));
+    for (Quantity quantity : AllQuantities)
+        m_quantity->addItem(quantityName(quantity).toString());
+    connect(m_quantity, &QComboBox::currentIndexChanged, this, &TrendWindow::refresh);
+
+    auto *whole = new QPushButton(QStringLiteral("&Celý průběh"), this);
+    whole->setObjectName(QStringLiteral("WholeSession"));
+    connect(whole, &QPushButton::clicked, this, &TrendWindow::showWholeSession);
+    m_pause->setObjectName(QStringLiteral("Pause"));
+    connect(m_pause, &QCheckBox::toggled, this, &TrendWindow::followSession);
+    m_cursorsShown->setObjectName(QStringLiteral("Cursors"));
+    connect(m_cursorsShown, &QCheckBox::toggled, this, [this](bool shown) {
+        // New cursors stand at a third and two thirds of the view.
+        const qint64 third = (m_toMs - m_fromMs) / 3;
+        setCursors(shown ? std::optional(std::array{m_fromMs + third, m_toMs - third})
+                         : std::nullopt);
+    });
+    m_fixedRange->setObjectName(QStringLiteral("FixedRange"));
+    m_rangeMinimum->setObjectName(QStringLiteral("RangeMinimum"));
+    m_rangeMaximum->setObjectName(QStringLiteral("RangeMaximum"));
+    for (QLineEdit *edit : {m_rangeMinimum, m_rangeMaximum}) {
+        edit->setMaximumWidth(80);
+        connect(edit, &QLineEdit::editingFinished, this, &TrendWindow::refresh);
+    }
+    m_rangeMinimum->setPlaceholderText(QStringLiteral("min"));
+    m_rangeMaximum->setPlaceholderText(QStringLiteral("max"));
+    connect(m_fixedRange, &QCheckBox::toggled, this, &TrendWindow::refresh);
+
+    auto *save = new QPushButton(QStringLiteral("&Uložit"), this);
+    save->setObjectName(QStringLiteral("Save"));
+    auto *saveMenu = new QMenu(save);
+    saveMenu->addAction(QStringLiteral("Obrázek &PNG…"), this, &TrendWindow::exportPng)
+        ->setObjectName(QStringLiteral("SavePng"));
+    saveMenu->addAction(QStringLiteral("Obrázek &SVG…"), this, &TrendWindow::exportSvg)
+        ->setObjectName(QStringLiteral("SaveSvg"));
+    saveMenu->addAction(QStringLiteral("&Data CSV…"), this, &TrendWindow::exportCsv)
+        ->setObjectName(QStringLiteral("SaveCsv"));
+    save->setMenu(saveMenu);
+    auto *open = new QPushButton(QStringLiteral("&Otevřít záznam…"), this);
+    open->setObjectName(QStringLiteral("OpenRecording"));
+    connect(open, &QPushButton::clicked, this, &TrendWindow::askForRecording);
+    m_sessionButton->setObjectName(QStringLiteral("BackToSession"));
+    connect(m_sessionButton, &QPushButton::clicked, this, &TrendWindow::showSession);
+    m_source->setObjectName(QStringLiteral("Source"));
+    m_readout->setObjectName(QStringLiteral("Readout"));
+    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    connect(m_view, &TrendView::zoomRequested, this, &TrendWindow::zoomAt);
+    connect(m_view, &TrendView::panRequested, this, &TrendWindow::panBy);
+    connect(m_view, &TrendView::rangeRequested, this, &TrendWindow::setTimeRange);
+    connect(m_view, &TrendView::wholeSessionRequested, this, &TrendWindow::showWholeSession);
+    connect(m_view, &TrendView::cursorMoved, this, [this](int cursor, qint64 timeMs) {
+        if (!m_cursors)
+            return;
+        std::array<qint64, 2> times = *m_cursors;
+        times[size_t(cursor)] = timeMs;
+        setCursors(times);
+    });
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(m_quantity);
+    controls->addWidget(whole);
+    controls->addWidget(m_pause);
+    controls->addWidget(m_cursorsShown);
+    controls->addWidget(m_fixedRange);
+    controls->addWidget(m_rangeMinimum);
+    controls->addWidget(m_rangeMaximum);
+    controls->addStretch();
+    controls->addWidget(save);
+    controls->addWidget(open);
+    auto *status = new QHBoxLayout;
+    status->addWidget(m_source);
+    status->addWidget(m_sessionButton);
+    status->addStretch();
+    status->addWidget(m_readout);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(status);
+    resize(InitialSize);
+
+    m_follow.setInterval(FollowMs);
+    connect(&m_follow, &QTimer::timeout, this, &TrendWindow::refresh);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    showSession();
+}
+
+TrendWindow::~TrendWindow() = default;
+
+void TrendWindow::showQuantity(Quantity quantity)
+{
+    m_quantity->setCurrentIndex(int(quantity));
+}
+
+Quantity TrendWindow::quantity() const
+{
+    return AllQuantities[size_t(std::max(m_quantity->currentIndex(), 0))];
+}
+
+const QuantityHistory &TrendWindow::shownHistory() const
+{
+    return (m_recording ? *m_recording : m_session).of(quantity());
+}
+
+void TrendWindow::setTimeRange(qint64 fromMs, qint64 toMs)
+{
+    if (toMs - fromMs < ShortestSpanMs) {
+        const qint64 centre = fromMs + (toMs - fromMs) / 2;
+        fromMs = centre - ShortestSpanMs / 2;
+        toMs = fromMs + ShortestSpanMs;
+    }
+    m_wholeSession = false;
+    m_fromMs = fromMs;
+    m_toMs = toMs;
+    refresh();
+}
+
+void TrendWindow::showWholeSession()
+{
+    m_wholeSession = true;
+    refresh();
+}
+
+void TrendWindow::zoomAt(qint64 centreMs, double factor)
+{
+    const double from = double(centreMs) - double(centreMs - m_fromMs) * factor;
+    const double to = double(centreMs) + double(m_toMs - centreMs) * factor;
+    setTimeRange(qint64(std::llround(from)), qint64(std::llround(to)));
+}
+
+void TrendWindow::panBy(qint64 shiftMs)
+{
+    setTimeRange(m_fromMs + shiftMs, m_toMs + shiftMs);
+}
+
+void TrendWindow::refresh()
+{
+    const QuantityHistory &history = shownHistory();
+    if (m_wholeSession) {
+        m_toMs = history.isEmpty() ? QDateTime::currentMSecsSinceEpoch() : history.lastTimeMs();
+        m_fromMs = history.isEmpty() ? m_toMs - EmptySpanMs : history.firstTimeMs();
+        m_toMs = std::max(m_toMs, m_fromMs + ShortestSpanMs);
+    }
+    const int columns = std::max(int(m_chart->plotArea().width()), 100);
+    const std::vector<ValueRange> decimated = history.decimate(m_fromMs, m_toMs, columns);
+
+    ShownRange shown = automaticRange(decimated);
+    if (m_fixedRange->isChecked()) {
+        const std::optional<double> low = numberIn(m_rangeMinimum);
+        const std::optional<double> high = numberIn(m_rangeMaximum);
+        if (low && high && *low < *high)
+            shown = {*low, *high};
+    }
+    const ValueScale scale = valueScale(std::max(std::abs(shown.low), std::abs(shown.high)));
+
+    // Each column is a short vertical stroke from its minimum to its maximum,
+    // joined to the next: the envelope of every reading in it.
+    QList<QPointF> points;
+    points.reserve(qsizetype(decimated.size()) * 2);
+    const double columnMs = double(m_toMs - m_fromMs + 1) / double(columns);
+    bool downwards = false;
+    for (size_t column = 0; column < decimated.size(); ++column) {
+        const ValueRange &range = decimated[column];
+        if (range.empty)
+            continue;
+        const double x = double(m_fromMs) + (double(column) + 0.5) * columnMs;
+        const double first = downwards ? range.maximum : range.minimum;
+        const double second = downwards ? range.minimum : range.maximum;
+        points.append(QPointF(x, first / scale.factor));
+        if (second != first)
+            points.append(QPointF(x, second / scale.factor));
+        downwards = !downwards;
+    }
+    m_series->replace(points);
+    m_timeAxis->setFormat(timeAxisFormat(m_toMs - m_fromMs));
+    m_timeAxis->setRange(QDateTime::fromMSecsSinceEpoch(m_fromMs),
+                         QDateTime::fromMSecsSinceEpoch(m_toMs));
+    m_valueAxis->setRange(shown.low / scale.factor, shown.high / scale.factor);
+    m_valueAxis->setTitleText(
+        QStringLiteral("%1 [%2%3]")
+            .arg(quantityName(quantity()), scale.prefix, axisUnit(quantity())));
+    m_view->setCursors(m_cursors);
+    showCursorReadout();
+}
+
+void TrendWindow::setCursors(std::optional<std::array<qint64, 2>> times)
+{
+    m_cursors = times;
+    {
+        const QSignalBlocker blocker(m_cursorsShown);
+        m_cursorsShown->setChecked(times.has_value());
+    }
+    m_view->setCursors(times);
+    showCursorReadout();
+}
+
+QString TrendWindow::cursorReadout() const
+{
+    return m_readout->text();
+}
+
+void TrendWindow::showCursorReadout()
+{
+    if (!m_cursors) {
+        m_readout->clear();
+        return;
+    }
+    const QuantityHistory &history = shownHistory();
+    const std::array<qint64, 2> times = *m_cursors;
+    const std::optional<double> a = valueNear(history, times[0]);
+    const std::optional<double> b = valueNear(history, times[1]);
+    const auto at = [this](qint64 timeMs, std::optional<double> value) {
+        return QDateTime::fromMSecsSinceEpoch(timeMs).toString(QStringLiteral("HH:mm:ss.zzz"))
+               + QLatin1Char(' ') + (value ? valueText(*value, quantity()) : QStringLiteral("—"));
+    };
+    const qint64 deltaMs = times[1] - times[0];
+    QString text = QStringLiteral("A: %1   B: %2   Δt = %3 s")
+                       .arg(at(times[0], a), at(times[1], b),
+                            QLocale().toString(double(deltaMs) / 1000.0, 'f', 3));
+    if (a && b) {
+        text += QStringLiteral("   Δ = %1").arg(valueText(*b - *a, quantity()));
+        if (deltaMs != 0)
+            text += QStringLiteral("   strmost = %1/s")
+                        .arg(valueText((*b - *a) * 1000.0 / double(deltaMs), quantity()));
+    }
+    m_readout->setText(text);
+}
+
+bool TrendWindow::openRecording(const QString &path)
+{
+    const std::optional<RecordingContents> read = readRecordingFile(path);
+    if (!read) {
+        showError(CannotReadText.arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    const RecordingContents &contents = *read;
+    if (!contents.problems.empty())
+        showWarning(problemsText(path, contents));
+    else if (contents.rows.empty())
+        showError(NoReadingsText.arg(QDir::toNativeSeparators(path)));
+    if (contents.rows.empty())
+        return false;
+    auto recording = std::make_unique<ReadingHistory>();
+    for (const RecordedRow &row : contents.rows)
+        recording->add(row.reading, row.raw, row.timeMs);
+    m_recording = std::move(recording);
+    m_recordingName = QFileInfo(path).fileName();
+    m_source->setText(QStringLiteral("Záznam: %1").arg(m_recordingName));
+    m_sessionButton->show();
+    // A file does not grow: the view stays where the user puts it.
+    m_follow.stop();
+    showWholeSession();
+    return true;
+}
+
+void TrendWindow::showSession()
+{
+    m_recording.reset();
+    m_source->setText(SessionText);
+    m_sessionButton->hide();
+    followSession();
+    showWholeSession();
+}
+
+void TrendWindow::followSession()
+{
+    if (isVisible() && !m_recording && !m_pause->isChecked())
+        m_follow.start();
+    else
+        m_follow.stop();
+}
+
+void TrendWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    followSession();
+    refresh();
+}
+
+void TrendWindow::hideEvent(QHideEvent *event)
+{
+    m_follow.stop();
+    QWidget::hideEvent(event);
+}
+
+void TrendWindow::exportPng()
+{
+    // The view as the screen shows it, at the screen's pixel ratio, so that
+    // the picture is as sharp as the window.
+    savePicture(m_view->grab().toImage(), QStringLiteral("Uložit obrázek PNG"), PictureName);
+}
+
+void TrendWindow::exportSvg()
+{
+    const QString path =
+        askSaveFileName({QStringLiteral("Uložit obrázek SVG"),
+                         suggestedPath(PictureName, QStringLiteral("svg")), SvgFilter});
+    if (path.isEmpty())
+        return;
+    QSvgGenerator svg;
+    QBuffer buffer;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(m_view->size());
+    svg.setViewBox(m_view->rect());
+    svg.setTitle(windowTitle());
+    QPainter painter;
+    if (painter.begin(&svg)) {
+        m_view->render(&painter);
+        painter.end();
+    }
+    if (writeFileAtomically(path, buffer.data()) != WriteOutcome::Written)
+        showError(CannotSaveText.arg(path));
+}
+
+void TrendWindow::exportCsv()
+{
+    const QString path =
+        askSaveFileName({QStringLiteral("Uložit data CSV"),
+                         suggestedPath(PictureName, QStringLiteral("csv")), CsvFilter});
+    if (path.isEmpty())
+        return;
+    const QByteArray rows = exportRows(shownHistory(), quantity(), m_fromMs, m_toMs);
+    if (writeFileAtomically(path, rows) != WriteOutcome::Written)
+        showError(CannotSaveText.arg(path));
+}
+
+void TrendWindow::askForRecording()
+{
+    SaveFileQuestion question{QStringLiteral("Otevřít záznam"), QString(), CsvFilter};
+    question.toOpen = true;
+    const QString path = askSaveFileName(question);
+    if (!path.isEmpty())
+        openRecording(path);
+}
