@@ -5,6 +5,7 @@
 #include "dialogs/trendview.h"
 #include "dialogs/trendwindow.h"
 #include "link/instrumentsession.h"
+#include "record/historyrows.h"
 #include "record/recordingreader.h"
 #include "support/programfixture.h"
 #include "support/recordingmessagesink.h"
@@ -49,6 +50,7 @@ private slots:
     void cursorsReadTheirValues();
     void exportedDataReadsBackExactly();
     void recordingWithBadRowsIsShownAndReported();
+    void historyRowsKeepRepliesInTheirOrder();
 };
 
 void tst_Trend::followsTheSessionFromTheMenu()
@@ -188,6 +190,26 @@ void tst_Trend::recordingWithBadRowsIsShownAndReported()
 
     trend.showSession();
     QCOMPARE(trend.cursorReadout().contains(QStringLiteral("—")), true);
+}
+
+void tst_Trend::historyRowsKeepRepliesInTheirOrder()
+{
+    // Two replies within one millisecond, then one later: each reply's U1
+    // and U2 stay together, as the recording wrote them.
+    ReadingHistory history;
+    const QList<std::pair<qint64, uint8_t>> replies{{Start, 10}, {Start, 20}, {Start + 5, 30}};
+    for (const auto &[timeMs, volts] : replies) {
+        const Frame reply{'b', '`', volts, uint8_t(volts + 1)};
+        history.add({Quantity::U1, double(volts), QString()}, reply, timeMs);
+        history.add({Quantity::U2, double(volts + 1), QString()}, reply, timeMs);
+    }
+    QStringList order;
+    for (const QByteArray &row : historyRows(history, Start, Start + 5).split('\n')) {
+        const QList<QByteArray> fields = row.split(',');
+        if (fields.size() > 2)
+            order << QString::fromUtf8(fields[1] + "=" + fields[2]);
+    }
+    QCOMPARE(order, (QStringList{"U1=10", "U2=11", "U1=20", "U2=21", "U1=30", "U2=31"}));
 }
 
 QTEST_MAIN(tst_Trend)

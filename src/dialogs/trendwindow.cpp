@@ -2,30 +2,20 @@
 
 #include "analysis/trendscale.h"
 #include "dialogs/trendview.h"
-#include "platform/atomicwrite.h"
-#include "platform/filedialog.h"
-#include "platform/messages.h"
-#include "record/graphpictures.h"
-#include "record/historyrows.h"
-#include "record/recordingreader.h"
 
-#include <QBuffer>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDateTimeAxis>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -41,15 +31,7 @@ constexpr qint64 ShortestSpanMs = 50;
 constexpr qint64 EmptySpanMs = 60 * 1000;
 // Extra room above and below the values, as a share of their spread.
 constexpr double ValueMargin = 0.05;
-// How many problems of a file are listed before "and so many more".
-constexpr int ListedProblems = 10;
-const QString PictureName = QStringLiteral("zunov-prubeh");
-const QString SvgFilter = QStringLiteral("Obrázky SVG (*.svg)");
-const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
-const QString CannotSaveText = QStringLiteral("Soubor %1 se nepodařilo uložit.");
 const QString SessionText = QStringLiteral("Měření");
-const QString CannotReadText = QStringLiteral("Soubor %1 nelze přečíst.");
-const QString NoReadingsText = QStringLiteral("Soubor %1 neobsahuje žádné měření.");
 
 struct ShownRange
 {
@@ -90,19 +72,6 @@ QString valueText(double value, Quantity quantity)
     const ValueScale scale = valueScale(std::abs(value));
     return QLocale().toString(value / scale.factor, 'g', 6) + QLatin1Char(' ') + scale.prefix
            + axisUnit(quantity);
-}
-
-QString problemsText(const QString &path, const RecordingContents &contents)
-{
-    const std::vector<RecordingProblem> &problems = contents.problems;
-    QStringList lines{QStringLiteral("Některé řádky souboru %1 nelze přečíst a byly vynechány:")
-                          .arg(QDir::toNativeSeparators(path))};
-    for (size_t index = 0; index < problems.size() && index < ListedProblems; ++index)
-        lines
-            << QStringLiteral("řádek %1: %2").arg(problems[index].line).arg(problems[index].reason);
-    if (contents.problemCount > ListedProblems)
-        lines << QStringLiteral("… a dalších %1").arg(contents.problemCount - ListedProblems);
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -367,33 +336,6 @@ void TrendWindow::showCursorReadout()
     m_readout->setText(text);
 }
 
-bool TrendWindow::openRecording(const QString &path)
-{
-    const std::optional<RecordingContents> read = readRecordingFile(path);
-    if (!read) {
-        showError(CannotReadText.arg(QDir::toNativeSeparators(path)));
-        return false;
-    }
-    const RecordingContents &contents = *read;
-    if (!contents.problems.empty())
-        showWarning(problemsText(path, contents));
-    else if (contents.rows.empty())
-        showError(NoReadingsText.arg(QDir::toNativeSeparators(path)));
-    if (contents.rows.empty())
-        return false;
-    auto recording = std::make_unique<ReadingHistory>();
-    for (const RecordedRow &row : contents.rows)
-        recording->add(row.reading, row.raw, row.timeMs);
-    m_recording = std::move(recording);
-    m_recordingName = QFileInfo(path).fileName();
-    m_source->setText(QStringLiteral("Záznam: %1").arg(m_recordingName));
-    m_sessionButton->show();
-    // A file does not grow: the view stays where the user puts it.
-    m_follow.stop();
-    showWholeSession();
-    return true;
-}
-
 void TrendWindow::showSession()
 {
     m_recording.reset();
@@ -422,54 +364,4 @@ void TrendWindow::hideEvent(QHideEvent *event)
 {
     m_follow.stop();
     QWidget::hideEvent(event);
-}
-
-void TrendWindow::exportPng()
-{
-    // The view as the screen shows it, at the screen's pixel ratio, so that
-    // the picture is as sharp as the window.
-    savePicture(m_view->grab().toImage(), QStringLiteral("Uložit obrázek PNG"), PictureName);
-}
-
-void TrendWindow::exportSvg()
-{
-    const QString path =
-        askSaveFileName({QStringLiteral("Uložit obrázek SVG"),
-                         suggestedPath(PictureName, QStringLiteral("svg")), SvgFilter});
-    if (path.isEmpty())
-        return;
-    QSvgGenerator svg;
-    QBuffer buffer;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(m_view->size());
-    svg.setViewBox(m_view->rect());
-    svg.setTitle(windowTitle());
-    QPainter painter;
-    if (painter.begin(&svg)) {
-        m_view->render(&painter);
-        painter.end();
-    }
-    if (writeFileAtomically(path, buffer.data()) != WriteOutcome::Written)
-        showError(CannotSaveText.arg(path));
-}
-
-void TrendWindow::exportCsv()
-{
-    const QString path =
-        askSaveFileName({QStringLiteral("Uložit data CSV"),
-                         suggestedPath(PictureName, QStringLiteral("csv")), CsvFilter});
-    if (path.isEmpty())
-        return;
-    const QByteArray rows = exportRows(shownHistory(), quantity(), m_fromMs, m_toMs);
-    if (writeFileAtomically(path, rows) != WriteOutcome::Written)
-        showError(CannotSaveText.arg(path));
-}
-
-void TrendWindow::askForRecording()
-{
-    SaveFileQuestion question{QStringLiteral("Otevřít záznam"), QString(), CsvFilter};
-    question.toOpen = true;
-    const QString path = askSaveFileName(question);
-    if (!path.isEmpty())
-        openRecording(path);
 }

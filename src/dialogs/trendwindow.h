@@ -63,7 +63,6 @@ private:
 
     const ReadingHistory &m_session;
     std::unique_ptr<ReadingHistory> m_recording; // a file read back; null: the session
-    QString m_recordingName;
     bool m_wholeSession = true;
     qint64 m_fromMs = 0;
     qint64 m_toMs = 0;

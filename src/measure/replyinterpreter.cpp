@@ -98,6 +98,15 @@ QStringView quantityName(Quantity quantity)
     return QuantityNames.at(size_t(quantity)).name;
 }
 
+std::optional<Quantity> quantityNamed(QStringView name)
+{
+    for (Quantity quantity : AllQuantities) {
+        if (quantityName(quantity) == name)
+            return quantity;
+    }
+    return std::nullopt;
+}
+
 QStringView unitName(Quantity quantity)
 {
     return QuantityNames.at(size_t(quantity)).unit;

@@ -27,6 +27,8 @@ inline constexpr std::array<Quantity, 5> AllQuantities{
 // "V", "Ohm", "Hz", "A".
 QStringView quantityName(Quantity quantity);
 QStringView unitName(Quantity quantity);
+// The quantity of such a name; nothing for any other text.
+std::optional<Quantity> quantityNamed(QStringView name);
 
 // One quantity of a reply as everyone takes it: the labels show its text, the
 // recording writes its value. The value is never read back from the text.

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -44,6 +45,7 @@ QByteArray historyRows(const ReadingHistory &history, qint64 fromMs, qint64 toMs
     struct Row
     {
         qint64 timeMs;
+        int replyInMs; // replies can come within one millisecond: the first, the second...
         Quantity quantity;
         qsizetype index;
     };
@@ -51,13 +53,20 @@ QByteArray historyRows(const ReadingHistory &history, qint64 fromMs, qint64 toMs
     for (Quantity quantity : AllQuantities) {
         const QuantityHistory &of = history.of(quantity);
         const IndexRange points = of.pointsBetween(fromMs, toMs);
-        for (qsizetype index = points.begin; index < points.end; ++index)
-            rows.push_back({of.point(index).timeMs, quantity, index});
+        for (qsizetype index = points.begin; index < points.end; ++index) {
+            const qint64 timeMs = of.point(index).timeMs;
+            const bool sameMs =
+                !rows.empty() && rows.back().quantity == quantity && rows.back().timeMs == timeMs;
+            rows.push_back({timeMs, sameMs ? rows.back().replyInMs + 1 : 0, quantity, index});
+        }
     }
     // A reply's readings share their time and keep the order of the
-    // quantities, as the recording wrote them.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Row &a, const Row &b) { return a.timeMs < b.timeMs; });
+    // quantities, as the recording wrote them; of two replies in the same
+    // millisecond, each quantity's first reading belongs to the first.
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        return std::tie(a.timeMs, a.replyInMs, a.quantity)
+               < std::tie(b.timeMs, b.replyInMs, b.quantity);
+    });
     QByteArray bytes;
     for (const Row &row : rows)
         bytes += pointRow(history.of(row.quantity).point(row.index), row.quantity);

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QList>
 #include <QTime>
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -165,14 +164,6 @@ std::optional<qint64> parseTime(const QByteArray &text)
         return std::nullopt;
     const qint64 offsetMs = (text[23] == '-' ? -1 : 1) * offset.msecsSinceStartOfDay();
     return Epoch.daysTo(date) * MsPerDay + time.msecsSinceStartOfDay() - offsetMs;
-}
-
-std::optional<Quantity> quantityNamed(const QString &name)
-{
-    const auto found =
-        std::find_if(AllQuantities.begin(), AllQuantities.end(),
-                     [&name](Quantity quantity) { return quantityName(quantity) == name; });
-    return found == AllQuantities.end() ? std::nullopt : std::optional(*found);
 }
 
 std::optional<double> parseValue(const QByteArray &text)

@@ -242,15 +242,6 @@ private:
         m_request.limits.push_back({*quantity, lowest, highest});
     }
 
-    static std::optional<Quantity> quantityNamed(const QString &name)
-    {
-        for (Quantity quantity : AllQuantities) {
-            if (quantityName(quantity) == name)
-                return quantity;
-        }
-        return std::nullopt;
-    }
-
     static std::optional<double> bound(const QString &text)
     {
         bool ok = false;
