@@ -3,10 +3,9 @@
 #include "platform/filedialog.h"
 #include "platform/messages.h"
 #include "record/rowfields.h"
+#include "ui_limitswindow.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,13 +13,10 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <cmath>
 
 namespace {
 
-constexpr QSize InitialSize{560, 400};
-constexpr int LongestTriggerSeconds = 3600;
 enum Column { Lower, Upper, Hysteresis, Duration, Columns };
 const QString NotANumberText = QStringLiteral("%1 u veličiny %2 není číslo: „%3“.");
 
@@ -50,92 +46,44 @@ LimitsWindow::LimitsWindow(const LimitSettings &initial,
                            std::function<bool(const LimitSettings &)> apply, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_apply(std::move(apply))
-    , m_table(new QTableWidget(int(AllQuantities.size()), Columns, this))
-    , m_beep(new QCheckBox(QStringLiteral("&Pípnout při překročení"), this))
-    , m_record(new QCheckBox(QStringLiteral("Při překročení spustit &záznam"), this))
-    , m_preTrigger(new QSpinBox(this))
-    , m_postTrigger(new QSpinBox(this))
-    , m_path(new QLineEdit(this))
+    , ui(std::make_unique<Ui::LimitsWindow>())
 {
-    setObjectName(QStringLiteral("LimitsWindow"));
-    setWindowTitle(QStringLiteral("ZUNOV - Meze"));
-    m_table->setObjectName(QStringLiteral("Table"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Dolní mez"), QStringLiteral("Horní mez"),
-                                        QStringLiteral("Hystereze"),
-                                        QStringLiteral("Min. trvání [ms]")});
-    QStringList names;
-    for (Quantity quantity : AllQuantities)
-        names << QStringLiteral("%1 [%2]").arg(quantityName(quantity), unitName(quantity));
-    m_table->setVerticalHeaderLabels(names);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int row = 0; row < m_table->rowCount(); ++row) {
+    ui->setupUi(this);
+    ui->Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int row = 0; row < ui->Table->rowCount(); ++row) {
         for (int column = 0; column < Columns; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem);
+            ui->Table->setItem(row, column, new QTableWidgetItem);
     }
-
-    m_beep->setObjectName(QStringLiteral("Beep"));
-    m_record->setObjectName(QStringLiteral("Record"));
-    m_preTrigger->setObjectName(QStringLiteral("PreTrigger"));
-    m_postTrigger->setObjectName(QStringLiteral("PostTrigger"));
-    for (QSpinBox *seconds : {m_preTrigger, m_postTrigger}) {
-        seconds->setRange(0, LongestTriggerSeconds);
-        seconds->setSuffix(QStringLiteral(" s"));
-    }
-    m_path->setObjectName(QStringLiteral("RecordingPath"));
-    auto *choose = new QPushButton(QStringLiteral("…"), this);
-    choose->setObjectName(QStringLiteral("ChoosePath"));
-    connect(choose, &QPushButton::clicked, this, [this] {
-        const QString path =
-            askSaveFileName({QStringLiteral("Soubor záznamu při překročení"), m_path->text(),
-                             QStringLiteral("Soubory CSV (*.csv)"), false});
+    connect(ui->ChoosePath, &QPushButton::clicked, this, [this] {
+        const QString path = askSaveFileName({QStringLiteral("Soubor záznamu při překročení"),
+                                              ui->RecordingPath->text(),
+                                              QStringLiteral("Soubory CSV (*.csv)"), false});
         if (!path.isEmpty())
-            m_path->setText(path);
+            ui->RecordingPath->setText(path);
     });
-    auto *pathRow = new QHBoxLayout;
-    pathRow->addWidget(m_path, 1);
-    pathRow->addWidget(choose);
-
-    auto *form = new QFormLayout;
-    form->addRow(m_beep);
-    form->addRow(m_record);
-    form->addRow(QStringLiteral("Zapsat před překročením:"), m_preTrigger);
-    form->addRow(QStringLiteral("Zastavit po návratu za:"), m_postTrigger);
-    form->addRow(QStringLiteral("Soubor:"), pathRow);
-
-    auto *applyButton = new QPushButton(QStringLiteral("P&oužít"), this);
-    applyButton->setObjectName(QStringLiteral("Apply"));
-    connect(applyButton, &QPushButton::clicked, this, &LimitsWindow::applyShown);
-    auto *closeButton = new QPushButton(QStringLiteral("&Zavřít"), this);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(applyButton);
-    buttons->addWidget(closeButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_table, 1);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-    resize(InitialSize);
+    connect(ui->Apply, &QPushButton::clicked, this, &LimitsWindow::applyShown);
+    connect(ui->Close, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     showSettings(initial);
 }
+
+LimitsWindow::~LimitsWindow() = default;
 
 void LimitsWindow::showSettings(const LimitSettings &settings)
 {
     for (size_t row = 0; row < AllQuantities.size(); ++row) {
         const QuantityLimits &limits = settings.limits[row];
         const int line = int(row);
-        m_table->item(line, Lower)->setText(limits.lower ? numberText(*limits.lower) : QString());
-        m_table->item(line, Upper)->setText(limits.upper ? numberText(*limits.upper) : QString());
-        m_table->item(line, Hysteresis)->setText(numberText(limits.hysteresis));
-        m_table->item(line, Duration)->setText(QString::number(limits.minimumDurationMs));
+        ui->Table->item(line, Lower)->setText(limits.lower ? numberText(*limits.lower) : QString());
+        ui->Table->item(line, Upper)->setText(limits.upper ? numberText(*limits.upper) : QString());
+        ui->Table->item(line, Hysteresis)->setText(numberText(limits.hysteresis));
+        ui->Table->item(line, Duration)->setText(QString::number(limits.minimumDurationMs));
     }
-    m_beep->setChecked(settings.beep);
-    m_record->setChecked(settings.triggeredRecording);
-    m_preTrigger->setValue(settings.preTriggerSeconds);
-    m_postTrigger->setValue(settings.postTriggerSeconds);
-    m_path->setText(settings.recordingPath);
+    ui->Beep->setChecked(settings.beep);
+    ui->Record->setChecked(settings.triggeredRecording);
+    ui->PreTrigger->setValue(settings.preTriggerSeconds);
+    ui->PostTrigger->setValue(settings.postTriggerSeconds);
+    ui->RecordingPath->setText(settings.recordingPath);
 }
 
 std::variant<LimitSettings, QString> LimitsWindow::shownSettings() const
@@ -145,11 +93,11 @@ std::variant<LimitSettings, QString> LimitsWindow::shownSettings() const
         QuantityLimits &limits = settings.limits[row];
         const QString name = quantityName(AllQuantities[row]).toString();
         for (int column = 0; column < Columns; ++column) {
-            const QString text = m_table->item(int(row), column)->text();
+            const QString text = ui->Table->item(int(row), column)->text();
             bool ok = true;
             const std::optional<double> value = parsed(text, ok);
             if (!ok) {
-                return NotANumberText.arg(m_table->horizontalHeaderItem(column)->text(), name,
+                return NotANumberText.arg(ui->Table->horizontalHeaderItem(column)->text(), name,
                                           text);
             }
             if (column == Lower)
@@ -162,11 +110,11 @@ std::variant<LimitSettings, QString> LimitsWindow::shownSettings() const
                 limits.minimumDurationMs = qint64(std::llround(value.value_or(0)));
         }
     }
-    settings.beep = m_beep->isChecked();
-    settings.triggeredRecording = m_record->isChecked();
-    settings.preTriggerSeconds = m_preTrigger->value();
-    settings.postTriggerSeconds = m_postTrigger->value();
-    settings.recordingPath = m_path->text().trimmed();
+    settings.beep = ui->Beep->isChecked();
+    settings.triggeredRecording = ui->Record->isChecked();
+    settings.preTriggerSeconds = ui->PreTrigger->value();
+    settings.postTriggerSeconds = ui->PostTrigger->value();
+    settings.recordingPath = ui->RecordingPath->text().trimmed();
     return settings;
 }
 

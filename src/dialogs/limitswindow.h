@@ -4,12 +4,12 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <variant>
 
-class QCheckBox;
-class QLineEdit;
-class QSpinBox;
-class QTableWidget;
+namespace Ui {
+class LimitsWindow;
+}
 
 // "ZUNOV - Meze": a lower and an upper limit, a hysteresis and a minimum
 // duration per quantity, and what a violation does (a beep, a recording that
@@ -22,6 +22,7 @@ public:
     // be kept, and the window then stays as the user left it.
     LimitsWindow(const LimitSettings &initial, std::function<bool(const LimitSettings &)> apply,
                  QWidget *parent = nullptr);
+    ~LimitsWindow() override;
 
     void showSettings(const LimitSettings &settings);
     // The settings as the window shows them; an error text when a field
@@ -31,10 +32,5 @@ public:
 
 private:
     std::function<bool(const LimitSettings &)> m_apply;
-    QTableWidget *m_table;
-    QCheckBox *m_beep;
-    QCheckBox *m_record;
-    QSpinBox *m_preTrigger;
-    QSpinBox *m_postTrigger;
-    QLineEdit *m_path;
+    std::unique_ptr<Ui::LimitsWindow> ui;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/statisticswindow.h"
 
 #include "analysis/measurementanalysis.h"
+#include "ui_statisticswindow.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -9,13 +10,11 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <array>
 
 namespace {
 
 constexpr int RefreshMs = 500;
-constexpr QSize InitialSize{960, 240}; // every column whole at the default font
 constexpr int SignificantDigits = 6;
 const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
@@ -71,25 +70,11 @@ StatisticsWindow::StatisticsWindow(const MeasurementAnalysis &analysis, Statisti
     : QWidget(parent, Qt::Window)
     , m_analysis(analysis)
     , m_actions(std::move(actions))
-    , m_table(new QTableWidget(int(AllQuantities.size()), Columns, this))
+    , ui(std::make_unique<Ui::StatisticsWindow>())
 {
-    setObjectName(QStringLiteral("StatisticsWindow"));
-    setWindowTitle(QStringLiteral("ZUNOV - Statistika"));
-    m_table->setObjectName(QStringLiteral("Table"));
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Počet"), QStringLiteral("Minimum"), QStringLiteral("Maximum"),
-         QStringLiteral("Průměr"), QStringLiteral("Směr. odchylka"), QStringLiteral("Čas minima"),
-         QStringLiteral("Čas maxima"), QStringLiteral("Reference"), QStringLiteral("HOLD"),
-         QStringLiteral("REL")});
-    QStringList names;
-    for (Quantity quantity : AllQuantities)
-        names << quantityName(quantity).toString();
-    m_table->setVerticalHeaderLabels(names);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Nothing here to edit or pick; Esc and the button keep the keyboard.
-    m_table->setFocusPolicy(Qt::NoFocus);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (int row = 0; row < m_table->rowCount(); ++row) {
+    ui->setupUi(this);
+    ui->Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int row = 0; row < ui->Table->rowCount(); ++row) {
         for (int column = 0; column < Columns; ++column) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -97,21 +82,14 @@ StatisticsWindow::StatisticsWindow(const MeasurementAnalysis &analysis, Statisti
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
             }
-            m_table->setItem(row, column, item);
+            ui->Table->setItem(row, column, item);
         }
     }
-    connect(m_table, &QTableWidget::itemChanged, this, &StatisticsWindow::itemChanged);
-
-    auto *resetButton = new QPushButton(QStringLiteral("&Vynulovat"), this);
-    resetButton->setObjectName(QStringLiteral("Reset"));
-    connect(resetButton, &QPushButton::clicked, this, [this] {
+    connect(ui->Table, &QTableWidget::itemChanged, this, &StatisticsWindow::itemChanged);
+    connect(ui->Reset, &QPushButton::clicked, this, [this] {
         m_actions.reset();
         refresh();
     });
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_table);
-    layout->addWidget(resetButton, 0, Qt::AlignRight);
-    resize(InitialSize);
 
     m_refresh.setInterval(RefreshMs);
     connect(&m_refresh, &QTimer::timeout, this, &StatisticsWindow::refresh);
@@ -124,7 +102,7 @@ void StatisticsWindow::refresh()
     for (size_t row = 0; row < AllQuantities.size(); ++row) {
         const std::array<QString, Columns> texts = rowTexts(m_analysis, AllQuantities[row]);
         for (int column = 0; column < Hold; ++column)
-            m_table->item(int(row), column)->setText(texts[size_t(column)]);
+            ui->Table->item(int(row), column)->setText(texts[size_t(column)]);
     }
 }
 
@@ -139,7 +117,7 @@ void StatisticsWindow::itemChanged(QTableWidgetItem *item)
     // Without a value there is nothing to take as the reference: the box
     // does not stay ticked.
     if (!m_actions.relative(quantity, checked)) {
-        QSignalBlocker blocker(m_table);
+        QSignalBlocker blocker(ui->Table);
         item->setCheckState(Qt::Unchecked);
     }
     refresh();
@@ -157,3 +135,5 @@ void StatisticsWindow::hideEvent(QHideEvent *event)
     m_refresh.stop();
     QWidget::hideEvent(event);
 }
+
+StatisticsWindow::~StatisticsWindow() = default;

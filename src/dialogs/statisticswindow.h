@@ -5,8 +5,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
-class QTableWidget;
+namespace Ui {
+class StatisticsWindow;
+}
 class QTableWidgetItem;
 class MeasurementAnalysis;
 
@@ -34,6 +37,7 @@ public:
 
     // Shows the figures as they are now.
     void refresh();
+    ~StatisticsWindow() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -44,6 +48,6 @@ private:
 
     const MeasurementAnalysis &m_analysis;
     StatisticsActions m_actions;
-    QTableWidget *m_table;
+    std::unique_ptr<Ui::StatisticsWindow> ui;
     QTimer m_refresh;
 };

@@ -17,19 +17,19 @@ const std::array<QColor, 2> CursorColours{QColor(0, 90, 200), QColor(0, 150, 60)
 
 } // namespace
 
-TrendView::TrendView(QChart *chart, QWidget *parent)
-    : QChartView(chart, parent)
+TrendView::TrendView(QWidget *parent)
+    : QChartView(parent)
     , m_band(new QRubberBand(QRubberBand::Rectangle, this))
 {
     setRenderHint(QPainter::Antialiasing, false);
     setMouseTracking(false);
     for (size_t index = 0; index < m_cursorLines.size(); ++index) {
-        m_cursorLines[index] = new QGraphicsLineItem(chart);
+        m_cursorLines[index] = new QGraphicsLineItem(chart());
         m_cursorLines[index]->setPen(QPen(CursorColours[index], 1, Qt::DashLine));
         m_cursorLines[index]->setZValue(10);
         m_cursorLines[index]->hide();
     }
-    connect(chart, &QChart::plotAreaChanged, this, &TrendView::placeCursors);
+    connect(chart(), &QChart::plotAreaChanged, this, &TrendView::placeCursors);
 }
 
 void TrendView::setCursors(std::optional<std::array<qint64, 2>> times)

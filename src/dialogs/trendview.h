@@ -17,7 +17,7 @@ class TrendView : public QChartView
     Q_OBJECT
 
 public:
-    explicit TrendView(QChart *chart, QWidget *parent = nullptr);
+    explicit TrendView(QWidget *parent = nullptr);
 
     // Where the two cursors stand, in ms since the epoch; none hides them.
     void setCursors(std::optional<std::array<qint64, 2>> times);

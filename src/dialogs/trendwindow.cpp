@@ -2,13 +2,13 @@
 
 #include "analysis/trendscale.h"
 #include "dialogs/trendview.h"
+#include "ui_trendwindow.h"
 
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -24,7 +23,6 @@
 namespace {
 
 constexpr int FollowMs = 500;
-constexpr QSize InitialSize{900, 520};
 // Nobody reads a span below a few readings; this keeps zooming finite.
 constexpr qint64 ShortestSpanMs = 50;
 // Shown while the session has nothing yet.
@@ -79,115 +77,62 @@ QString valueText(double value, Quantity quantity)
 TrendWindow::TrendWindow(const ReadingHistory &session, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_session(session)
-    , m_chart(new QChart)
+    , ui(std::make_unique<Ui::TrendWindow>())
     , m_series(new QLineSeries)
     , m_timeAxis(new QDateTimeAxis)
     , m_valueAxis(new QValueAxis)
-    , m_view(new TrendView(m_chart, this))
-    , m_quantity(new QComboBox(this))
-    , m_pause(new QCheckBox(QStringLiteral("&Pozastavit"), this))
-    , m_cursorsShown(new QCheckBox(QStringLiteral("&Kurzory"), this))
-    , m_fixedRange(new QCheckBox(QStringLiteral("Pevná osa &Y"), this))
-    , m_rangeMinimum(new QLineEdit(this))
-    , m_rangeMaximum(new QLineEdit(this))
-    , m_source(new QLabel(this))
-    , m_sessionButton(new QPushButton(QStringLiteral("Zpět na &měření"), this))
-    , m_readout(new QLabel(this))
 {
-    setObjectName(QStringLiteral("TrendWindow"));
-    setWindowTitle(QStringLiteral("ZUNOV - Průběh"));
-    m_chart->legend()->hide();
+    ui->setupUi(this);
+    QChart *chart = ui->Plot->chart();
+    chart->legend()->hide();
     // Decimal commas where the user's language has them, like every other value.
-    m_chart->setLocalizeNumbers(true);
-    m_chart->addSeries(m_series);
-    m_chart->addAxis(m_timeAxis, Qt::AlignBottom);
-    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    chart->setLocalizeNumbers(true);
+    chart->addSeries(m_series);
+    chart->addAxis(m_timeAxis, Qt::AlignBottom);
+    chart->addAxis(m_valueAxis, Qt::AlignLeft);
     m_series->attachAxis(m_timeAxis);
     m_series->attachAxis(m_valueAxis);
     m_series->setPen(QPen(QColor(200, 0, 0), 1));
     m_timeAxis->setTitleText(QStringLiteral("Čas"));
-    m_view->setObjectName(QStringLiteral("Plot"));
 
-    m_quantity->setObjectName(QStringLiteral("Quantity"));
     for (Quantity quantity : AllQuantities)
-        m_quantity->addItem(quantityName(quantity).toString());
-    connect(m_quantity, &QComboBox::currentIndexChanged, this, &TrendWindow::refresh);
-
-    auto *whole = new QPushButton(QStringLiteral("&Celý průběh"), this);
-    whole->setObjectName(QStringLiteral("WholeSession"));
-    connect(whole, &QPushButton::clicked, this, &TrendWindow::showWholeSession);
-    m_pause->setObjectName(QStringLiteral("Pause"));
-    connect(m_pause, &QCheckBox::toggled, this, &TrendWindow::followSession);
-    m_cursorsShown->setObjectName(QStringLiteral("Cursors"));
-    connect(m_cursorsShown, &QCheckBox::toggled, this, [this](bool shown) {
+        ui->Quantity->addItem(quantityName(quantity).toString());
+    connect(ui->Quantity, &QComboBox::currentIndexChanged, this, &TrendWindow::refresh);
+    connect(ui->WholeSession, &QPushButton::clicked, this, &TrendWindow::showWholeSession);
+    connect(ui->Pause, &QCheckBox::toggled, this, &TrendWindow::followSession);
+    connect(ui->Cursors, &QCheckBox::toggled, this, [this](bool shown) {
         // New cursors stand at a third and two thirds of the view.
         const qint64 third = (m_toMs - m_fromMs) / 3;
         setCursors(shown ? std::optional(std::array{m_fromMs + third, m_toMs - third})
                          : std::nullopt);
     });
-    m_fixedRange->setObjectName(QStringLiteral("FixedRange"));
-    m_rangeMinimum->setObjectName(QStringLiteral("RangeMinimum"));
-    m_rangeMaximum->setObjectName(QStringLiteral("RangeMaximum"));
-    for (QLineEdit *edit : {m_rangeMinimum, m_rangeMaximum}) {
-        edit->setMaximumWidth(80);
+    for (QLineEdit *edit : {ui->RangeMinimum, ui->RangeMaximum})
         connect(edit, &QLineEdit::editingFinished, this, &TrendWindow::refresh);
-    }
-    m_rangeMinimum->setPlaceholderText(QStringLiteral("min"));
-    m_rangeMaximum->setPlaceholderText(QStringLiteral("max"));
-    connect(m_fixedRange, &QCheckBox::toggled, this, &TrendWindow::refresh);
+    connect(ui->FixedRange, &QCheckBox::toggled, this, &TrendWindow::refresh);
 
-    auto *save = new QPushButton(QStringLiteral("&Uložit"), this);
-    save->setObjectName(QStringLiteral("Save"));
-    auto *saveMenu = new QMenu(save);
+    auto *saveMenu = new QMenu(ui->Save);
     saveMenu->addAction(QStringLiteral("Obrázek &PNG…"), this, &TrendWindow::exportPng)
         ->setObjectName(QStringLiteral("SavePng"));
     saveMenu->addAction(QStringLiteral("Obrázek &SVG…"), this, &TrendWindow::exportSvg)
         ->setObjectName(QStringLiteral("SaveSvg"));
     saveMenu->addAction(QStringLiteral("&Data CSV…"), this, &TrendWindow::exportCsv)
         ->setObjectName(QStringLiteral("SaveCsv"));
-    save->setMenu(saveMenu);
-    auto *open = new QPushButton(QStringLiteral("&Otevřít záznam…"), this);
-    open->setObjectName(QStringLiteral("OpenRecording"));
-    connect(open, &QPushButton::clicked, this, &TrendWindow::askForRecording);
-    m_sessionButton->setObjectName(QStringLiteral("BackToSession"));
-    connect(m_sessionButton, &QPushButton::clicked, this, &TrendWindow::showSession);
-    m_source->setObjectName(QStringLiteral("Source"));
-    m_readout->setObjectName(QStringLiteral("Readout"));
-    m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui->Save->setMenu(saveMenu);
+    connect(ui->OpenRecording, &QPushButton::clicked, this, &TrendWindow::askForRecording);
+    connect(ui->BackToSession, &QPushButton::clicked, this, &TrendWindow::showSession);
 
-    connect(m_view, &TrendView::zoomRequested, this, &TrendWindow::zoomAt);
-    connect(m_view, &TrendView::panRequested, this, &TrendWindow::panBy);
-    connect(m_view, &TrendView::rangeRequested, this, &TrendWindow::setTimeRange);
-    connect(m_view, &TrendView::wholeSessionRequested, this, &TrendWindow::showWholeSession);
-    connect(m_view, &TrendView::cursorMoved, this, [this](int cursor, qint64 timeMs) {
+    const TrendView *view = ui->Plot;
+    connect(view, &TrendView::zoomRequested, this, &TrendWindow::zoomAt);
+    connect(view, &TrendView::panRequested, this, &TrendWindow::panBy);
+    connect(view, &TrendView::rangeRequested, this, &TrendWindow::setTimeRange);
+    connect(view, &TrendView::wholeSessionRequested, this, &TrendWindow::showWholeSession);
+    connect(view, &TrendView::cursorMoved, this, [this](int cursor, qint64 timeMs) {
         if (!m_cursors)
             return;
         std::array<qint64, 2> times = *m_cursors;
         times[size_t(cursor)] = timeMs;
         setCursors(times);
     });
-
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(m_quantity);
-    controls->addWidget(whole);
-    controls->addWidget(m_pause);
-    controls->addWidget(m_cursorsShown);
-    controls->addWidget(m_fixedRange);
-    controls->addWidget(m_rangeMinimum);
-    controls->addWidget(m_rangeMaximum);
-    controls->addStretch();
-    controls->addWidget(save);
-    controls->addWidget(open);
-    auto *status = new QHBoxLayout;
-    status->addWidget(m_source);
-    status->addWidget(m_sessionButton);
-    status->addStretch();
-    status->addWidget(m_readout);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(controls);
-    layout->addWidget(m_view, 1);
-    layout->addLayout(status);
-    resize(InitialSize);
 
     m_follow.setInterval(FollowMs);
     connect(&m_follow, &QTimer::timeout, this, &TrendWindow::refresh);
@@ -199,12 +144,12 @@ TrendWindow::~TrendWindow() = default;
 
 void TrendWindow::showQuantity(Quantity quantity)
 {
-    m_quantity->setCurrentIndex(int(quantity));
+    ui->Quantity->setCurrentIndex(int(quantity));
 }
 
 Quantity TrendWindow::quantity() const
 {
-    return AllQuantities[size_t(std::max(m_quantity->currentIndex(), 0))];
+    return AllQuantities[size_t(std::max(ui->Quantity->currentIndex(), 0))];
 }
 
 const QuantityHistory &TrendWindow::shownHistory() const
@@ -251,13 +196,13 @@ void TrendWindow::refresh()
         m_fromMs = history.isEmpty() ? m_toMs - EmptySpanMs : history.firstTimeMs();
         m_toMs = std::max(m_toMs, m_fromMs + ShortestSpanMs);
     }
-    const int columns = std::max(int(m_chart->plotArea().width()), 100);
+    const int columns = std::max(int(ui->Plot->chart()->plotArea().width()), 100);
     const std::vector<ValueRange> decimated = history.decimate(m_fromMs, m_toMs, columns);
 
     ShownRange shown = automaticRange(decimated);
-    if (m_fixedRange->isChecked()) {
-        const std::optional<double> low = numberIn(m_rangeMinimum);
-        const std::optional<double> high = numberIn(m_rangeMaximum);
+    if (ui->FixedRange->isChecked()) {
+        const std::optional<double> low = numberIn(ui->RangeMinimum);
+        const std::optional<double> high = numberIn(ui->RangeMaximum);
         if (low && high && *low < *high)
             shown = {*low, *high};
     }
@@ -289,7 +234,7 @@ void TrendWindow::refresh()
     m_valueAxis->setTitleText(
         QStringLiteral("%1 [%2%3]")
             .arg(quantityName(quantity()), scale.prefix, axisUnit(quantity())));
-    m_view->setCursors(m_cursors);
+    ui->Plot->setCursors(m_cursors);
     showCursorReadout();
 }
 
@@ -297,22 +242,22 @@ void TrendWindow::setCursors(std::optional<std::array<qint64, 2>> times)
 {
     m_cursors = times;
     {
-        const QSignalBlocker blocker(m_cursorsShown);
-        m_cursorsShown->setChecked(times.has_value());
+        const QSignalBlocker blocker(ui->Cursors);
+        ui->Cursors->setChecked(times.has_value());
     }
-    m_view->setCursors(times);
+    ui->Plot->setCursors(times);
     showCursorReadout();
 }
 
 QString TrendWindow::cursorReadout() const
 {
-    return m_readout->text();
+    return ui->Readout->text();
 }
 
 void TrendWindow::showCursorReadout()
 {
     if (!m_cursors) {
-        m_readout->clear();
+        ui->Readout->clear();
         return;
     }
     const QuantityHistory &history = shownHistory();
@@ -333,21 +278,21 @@ void TrendWindow::showCursorReadout()
             text += QStringLiteral("   strmost = %1/s")
                         .arg(valueText((*b - *a) * 1000.0 / double(deltaMs), quantity()));
     }
-    m_readout->setText(text);
+    ui->Readout->setText(text);
 }
 
 void TrendWindow::showSession()
 {
     m_recording.reset();
-    m_source->setText(SessionText);
-    m_sessionButton->hide();
+    ui->Source->setText(SessionText);
+    ui->BackToSession->hide();
     followSession();
     showWholeSession();
 }
 
 void TrendWindow::followSession()
 {
-    if (isVisible() && !m_recording && !m_pause->isChecked())
+    if (isVisible() && !m_recording && !ui->Pause->isChecked())
         m_follow.start();
     else
         m_follow.stop();

@@ -8,16 +8,12 @@
 #include <memory>
 #include <optional>
 
-class QChart;
-class QCheckBox;
-class QComboBox;
+namespace Ui {
+class TrendWindow;
+}
 class QDateTimeAxis;
-class QLabel;
-class QLineEdit;
 class QLineSeries;
-class QPushButton;
 class QValueAxis;
-class TrendView;
 
 // "ZUNOV - Průběh": one quantity over the whole session, or over a recording
 // read back, with local time on one axis and the value with its unit on the
@@ -68,19 +64,9 @@ private:
     qint64 m_toMs = 0;
     std::optional<std::array<qint64, 2>> m_cursors;
 
-    QChart *m_chart;
+    std::unique_ptr<Ui::TrendWindow> ui;
     QLineSeries *m_series;
     QDateTimeAxis *m_timeAxis;
     QValueAxis *m_valueAxis;
-    TrendView *m_view;
-    QComboBox *m_quantity;
-    QCheckBox *m_pause;
-    QCheckBox *m_cursorsShown;
-    QCheckBox *m_fixedRange;
-    QLineEdit *m_rangeMinimum;
-    QLineEdit *m_rangeMaximum;
-    QLabel *m_source;
-    QPushButton *m_sessionButton;
-    QLabel *m_readout;
     QTimer m_follow;
 };

@@ -8,6 +8,7 @@
 #include "record/graphpictures.h"
 #include "record/historyrows.h"
 #include "record/recordingreader.h"
+#include "ui_trendwindow.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -61,8 +62,8 @@ bool TrendWindow::openRecording(const QString &path)
     for (const RecordedRow &row : contents.rows)
         recording->add(row.reading, row.raw, row.timeMs);
     m_recording = std::move(recording);
-    m_source->setText(QStringLiteral("Záznam: %1").arg(QFileInfo(path).fileName()));
-    m_sessionButton->show();
+    ui->Source->setText(QStringLiteral("Záznam: %1").arg(QFileInfo(path).fileName()));
+    ui->BackToSession->show();
     // A file does not grow: the view stays where the user puts it.
     m_follow.stop();
     showWholeSession();
@@ -73,7 +74,7 @@ void TrendWindow::exportPng()
 {
     // The view as the screen shows it, at the screen's pixel ratio, so that
     // the picture is as sharp as the window.
-    savePicture(m_view->grab().toImage(), QStringLiteral("Uložit obrázek PNG"), PictureName);
+    savePicture(ui->Plot->grab().toImage(), QStringLiteral("Uložit obrázek PNG"), PictureName);
 }
 
 void TrendWindow::exportSvg()
@@ -86,12 +87,12 @@ void TrendWindow::exportSvg()
     QSvgGenerator svg;
     QBuffer buffer;
     svg.setOutputDevice(&buffer);
-    svg.setSize(m_view->size());
-    svg.setViewBox(m_view->rect());
+    svg.setSize(ui->Plot->size());
+    svg.setViewBox(ui->Plot->rect());
     svg.setTitle(windowTitle());
     QPainter painter;
     if (painter.begin(&svg)) {
-        m_view->render(&painter);
+        ui->Plot->render(&painter);
         painter.end();
     }
     if (writeFileAtomically(path, buffer.data()) != WriteOutcome::Written)
