@@ -142,11 +142,6 @@ TrendWindow::TrendWindow(const ReadingHistory &session, QWidget *parent)
 
 TrendWindow::~TrendWindow() = default;
 
-void TrendWindow::showQuantity(Quantity quantity)
-{
-    ui->Quantity->setCurrentIndex(int(quantity));
-}
-
 Quantity TrendWindow::quantity() const
 {
     return AllQuantities[size_t(std::max(ui->Quantity->currentIndex(), 0))];

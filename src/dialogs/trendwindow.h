@@ -26,7 +26,6 @@ public:
     explicit TrendWindow(const ReadingHistory &session, QWidget *parent = nullptr);
     ~TrendWindow() override;
 
-    void showQuantity(Quantity quantity);
     Quantity quantity() const;
     // The visible time range, in ms since the epoch; setting one leaves the
     // whole-session view.
