@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
+#include <cmath>
 #include <fcntl.h>
 #include <poll.h>
 #include <system_error>
@@ -87,6 +88,8 @@ private slots:
     void floodSendsUnaskedBytes();
     void floodKeepsItsRate();
     void startAndStopRepeatedly();
+    void benchFollowsTheGenerator_data();
+    void benchFollowsTheGenerator();
 };
 
 void tst_Emulator::handshakeIsEchoed()
@@ -331,6 +334,68 @@ void tst_Emulator::startAndStopRepeatedly()
         QVERIFY(!emulator.isRunning());
     }
     QCOMPARE(emulator.handshakeCount(), 2);
+}
+
+void tst_Emulator::benchFollowsTheGenerator_data()
+{
+    QTest::addColumn<int>("waveform"); // -1: no generator frame at all
+    QTest::addColumn<int>("value");
+    QTest::addColumn<double>("cornerHz");
+    QTest::newRow("before any generator frame") << -1 << 128 << 20.0;
+    QTest::newRow("generator switched off") << 0 << 128 << 20.0;
+    QTest::newRow("unknown waveform") << 99 << 128 << 20.0;
+    QTest::newRow("5 Hz, corner 20 Hz") << 30 << 0 << 20.0;
+    QTest::newRow("27.6 Hz, corner 20 Hz") << 30 << 128 << 20.0;
+    QTest::newRow("50 Hz, corner 20 Hz") << 30 << 255 << 20.0;
+    QTest::newRow("5 Hz, corner 5 Hz") << 30 << 0 << 5.0;
+    QTest::newRow("50 Hz, corner 5 Hz") << 30 << 255 << 5.0;
+}
+
+// Averages over enough replies to see through the noise.
+void tst_Emulator::benchFollowsTheGenerator()
+{
+    QFETCH(int, waveform);
+    QFETCH(int, value);
+    QFETCH(double, cornerHz);
+    constexpr int kReplies = 40;
+    Instrument instrument;
+    instrument.setBench(cornerHz);
+    auto send = [&](std::initializer_list<int> bytes) {
+        QList<int> answers;
+        for (int byte : bytes)
+            answers.append(instrument.onByte(uint8_t(byte)).value_or(Answer{}).byte);
+        return answers;
+    };
+    if (waveform >= 0)
+        send({100, waveform, value, 0});
+
+    double u1 = 0, u2 = 0, hz = 0;
+    int voltages = 0, frequencies = 0;
+    for (int poll = 0; poll < 4 * kReplies; ++poll) {
+        const QList<int> reply = send({211, 0, 0, 0});
+        if (reply[0] == 'c' && reply[1] == 'a') {
+            u1 += reply[2] / 10.0;
+            u2 += reply[3] / 10.0;
+            ++voltages;
+        } else if (reply[0] == 'e') {
+            hz += (reply[1] << 16) + (reply[2] << 8) + reply[3];
+            ++frequencies;
+        }
+    }
+    QCOMPARE(voltages, kReplies);
+    QCOMPARE(frequencies, kReplies);
+
+    const bool on = waveform == 30;
+    const double expectedHz = on ? 5 + 45.0 * value / 255 : 0;
+    const double expectedU1 = on ? 10.0 : 0;
+    const double expectedU2 = expectedU1 / std::hypot(1.0, expectedHz / cornerHz);
+    const QString got = QString("U1 %1 V, U2 %2 V, f %3 Hz")
+                            .arg(u1 / kReplies)
+                            .arg(u2 / kReplies)
+                            .arg(hz / kReplies);
+    QVERIFY2(qAbs(u1 / kReplies - expectedU1) <= 0.05, qPrintable(got));
+    QVERIFY2(qAbs(u2 / kReplies - expectedU2) <= 0.05, qPrintable(got));
+    QVERIFY2(qAbs(hz / kReplies - expectedHz) <= 0.5, qPrintable(got));
 }
 
 QTEST_GUILESS_MAIN(tst_Emulator)

@@ -1,12 +1,10 @@
 #include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
 #include "support/programfixture.h"
+#include "support/pythoncsv.h"
 
 #include <QAction>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLabel>
-#include <QProcess>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -15,25 +13,6 @@ namespace {
 using Rows = QList<QStringList>;
 
 const QString Marker = QStringLiteral("● ZÁZNAM");
-
-// The file as Python's csv module reads it, standing in for every program a
-// recording is opened in.
-Rows readAsCsv(const QString &path)
-{
-    QProcess python;
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import csv, json, sys\n"
-                                 "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
-                                 "    print(json.dumps(list(csv.reader(f))))"),
-                  path});
-    if (!python.waitForFinished() || python.exitCode() != 0)
-        qFatal("python3 cannot read %s", qPrintable(path));
-    Rows rows;
-    for (const QJsonValue &row : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
-        rows << row.toVariant().toStringList();
-    return rows;
-}
 
 QString marker(ProgramFixture &program)
 {
@@ -109,7 +88,7 @@ void tst_Recording::everyReplyKind()
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     poll(program, reply);
 
-    Rows rows = readAsCsv(path);
+    Rows rows = readWithPythonCsv(path);
     if (!expected.isEmpty()) {
         QCOMPARE(rows.takeFirst(), QString("time,quantity,value,unit,display,raw").split(','));
         const QRegularExpression isoTime(
@@ -150,7 +129,7 @@ void tst_Recording::startAndStopFromTheMenu()
     QVERIFY(start->isEnabled() && !stop->isEnabled());
     QVERIFY(!marker(program).contains(Marker));
     poll(program, QByteArray("g\0\0\x97", 4));
-    QCOMPARE(readAsCsv(path).size(), 2);
+    QCOMPARE(readWithPythonCsv(path).size(), 2);
 }
 
 void tst_Recording::appendsToAFile_data()

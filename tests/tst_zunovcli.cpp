@@ -123,7 +123,7 @@ void tst_ZunovCli::usageErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("error");
     QTest::newRow("no command") << QStringList{}
-                                << "Chybí příkaz: ports, test, measure nebo generator.";
+                                << "Chybí příkaz: ports, test, measure, generator nebo sweep.";
     QTest::newRow("unknown command") << QStringList{"mesure"} << "Neznámý příkaz: mesure";
     QTest::newRow("unknown option") << QStringList{"measure", "--bogus"} << "Neznámá volba: bogus";
     QTest::newRow("option of another command")

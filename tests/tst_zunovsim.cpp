@@ -82,6 +82,8 @@ class tst_ZunovSim : public QObject
 private slots:
     void printsSlavePathAndLinks();
     void reportsGeneratorFrames();
+    void benchFollowsTheGenerator_data();
+    void benchFollowsTheGenerator();
     void byteDelayHoldsTheAnswerBack_data();
     void byteDelayHoldsTheAnswerBack();
     void helpNamesEverySwitch_data();
@@ -121,6 +123,40 @@ void tst_ZunovSim::reportsGeneratorFrames()
     QVERIFY(sim.waitForFinished(kStartTimeoutMs));
 }
 
+void tst_ZunovSim::benchFollowsTheGenerator_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("u2Tenths"); // 10 V through the low-pass at 50 Hz
+    QTest::newRow("default corner 20 Hz") << QStringList{"--bench"} << 37;
+    QTest::newRow("corner 12.5 Hz") << QStringList{"--corner-hz", "12.5", "--bench"} << 24;
+}
+
+void tst_ZunovSim::benchFollowsTheGenerator()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, u2Tenths);
+    QTemporaryDir dir;
+    QProcess sim;
+    const QString slave = startSim(sim, dir.path(), options);
+    QVERIFY2(slave.startsWith("/dev/"), qPrintable(slave));
+    // 50 Hz, then the voltages, resistance and frequency in turn.
+    const QByteArray frames("\x64\x1e\xff\x00"
+                            "\xd3\0\0\0"
+                            "\xd3\0\0\0"
+                            "\xd3\0\0\0",
+                            16);
+    const QByteArray answers = exchange(slave, frames);
+    QCOMPARE(answers.size(), 16);
+    auto byte = [&](int index) { return int(uint8_t(answers[index])); };
+    QCOMPARE(answers.mid(4, 2), "ca");
+    QVERIFY2(qAbs(byte(6) - 100) <= 3, qPrintable(QString::number(byte(6))));
+    QVERIFY2(qAbs(byte(7) - u2Tenths) <= 3, qPrintable(QString::number(byte(7))));
+    QCOMPARE(answers[12], 'e');
+    QVERIFY2(qAbs((byte(14) << 8) + byte(15) - 50) <= 2, qPrintable(answers.toHex()));
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(kStartTimeoutMs));
+}
+
 void tst_ZunovSim::byteDelayHoldsTheAnswerBack_data()
 {
     QTest::addColumn<QStringList>("faults");
@@ -150,7 +186,8 @@ void tst_ZunovSim::helpNamesEverySwitch_data()
     QTest::addColumn<QString>("option");
     for (const char *option :
          {"--help", "--dir", "--port", "--seed", "--silence", "--wrong-echo", "--late-byte",
-          "--late-ms", "--drop-byte", "--garbage", "--hang-up-after", "--flood", "--byte-delay"}) {
+          "--late-ms", "--drop-byte", "--garbage", "--hang-up-after", "--flood", "--byte-delay",
+          "--bench", "--corner-hz"}) {
         QTest::newRow(option) << QString::fromLatin1(option);
     }
 }
@@ -174,6 +211,9 @@ void tst_ZunovSim::badArgumentsAreRefused_data()
     QTest::newRow("trailing characters") << QStringList{"--seed", "12x"};
     QTest::newRow("missing value") << QStringList{"--drop-byte"};
     QTest::newRow("negative byte delay") << QStringList{"--byte-delay", "-1"};
+    QTest::newRow("corner frequency 0") << QStringList{"--bench", "--corner-hz", "0"};
+    QTest::newRow("corner frequency no number") << QStringList{"--bench", "--corner-hz", "x"};
+    QTest::newRow("corner frequency without bench") << QStringList{"--corner-hz", "12.5"};
 }
 
 void tst_ZunovSim::badArgumentsAreRefused()

@@ -4,6 +4,7 @@
 #include "config/configuration.h"
 #include "dialogs/limitswindow.h"
 #include "dialogs/statisticswindow.h"
+#include "dialogs/sweepwindow.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
@@ -38,9 +39,10 @@ AppWindows::AppWindows(const Configuration &configuration)
                                               [main = m_main.get()](const LimitSettings &settings) {
                                                   return main->applyLimits(settings);
                                               }))
+    , m_sweep(std::make_unique<SweepWindow>(m_main->session(), configuration.pollPeriodMs))
 {
-    m_main->attachWindows(
-        {*m_about, *m_help, *m_graph, *m_connect, *m_settings, *m_statistics, *m_trend, *m_limits});
+    m_main->attachWindows({*m_about, *m_help, *m_graph, *m_connect, *m_settings, *m_statistics,
+                           *m_trend, *m_limits, *m_sweep});
     // The two windows that every poll changes.
     new FramePacer(m_main.get());
     new FramePacer(m_graph.get());
@@ -51,6 +53,7 @@ AppWindows::~AppWindows()
 {
     // The main window drives the others, so they go first, and the main
     // window with the serial port last.
+    m_sweep.reset();
     m_limits.reset();
     m_trend.reset();
     m_statistics.reset();

@@ -11,6 +11,7 @@ class TNast;
 class StatisticsWindow;
 class TrendWindow;
 class LimitsWindow;
+class SweepWindow;
 struct Configuration;
 
 // All windows of the program, created hidden in their fixed order and living
@@ -36,6 +37,7 @@ public:
     StatisticsWindow *statisticsWindow() const { return m_statistics.get(); }
     TrendWindow *trendWindow() const { return m_trend.get(); }
     LimitsWindow *limitsWindow() const { return m_limits.get(); }
+    SweepWindow *sweepWindow() const { return m_sweep.get(); }
 
 private:
     std::unique_ptr<TT_ZUNOV> m_main;
@@ -47,4 +49,5 @@ private:
     std::unique_ptr<StatisticsWindow> m_statistics;
     std::unique_ptr<TrendWindow> m_trend;
     std::unique_ptr<LimitsWindow> m_limits;
+    std::unique_ptr<SweepWindow> m_sweep;
 };

@@ -195,7 +195,7 @@ void TT_ZUNOV::Timer1Timer()
                       linkUp ? StatusPanel::OnlineText : StatusPanel::OfflineText);
     // After an upload polling has stopped, and the values are those of the
     // last poll, however well the instrument answers.
-    showValuesAsCurrent(!state.online || (linkUp && Timer2->enabled()));
+    showValuesAsCurrent(!state.online || (linkUp && (Timer2->enabled() || m_sweeping)));
     if (state.restartRequested) {
         close();
         return;

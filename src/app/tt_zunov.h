@@ -22,6 +22,7 @@ class QLabel;
 class RecordFile;
 class LimitsWindow;
 class StatisticsWindow;
+class SweepWindow;
 class TrendWindow;
 class TGraff;
 class TNast;
@@ -101,6 +102,7 @@ public:
         StatisticsWindow &statistics;
         TrendWindow &trend;
         LimitsWindow &limits;
+        SweepWindow &sweep;
     };
     void attachWindows(const OtherWindows &windows);
     // The graph window was closed, however that happened: "Graf" follows.
@@ -185,6 +187,10 @@ private:
     void startTriggeredRecording(qint64 fromMs, qint64 nowMs);
     void showLimitState();
     QList<QLabel *> valueLabelsOf(Quantity quantity) const;
+    void Rozmitani1Click();
+    void connectSweep(SweepWindow &window);
+    void sweepRunning(bool running);
+    void showGeneratorSetting(const Frame &tx);
 
     std::unique_ptr<Ui::TT_ZUNOV> ui;
     std::unique_ptr<InstrumentSession> m_session;
@@ -198,6 +204,8 @@ private:
     LimitSettings m_limitSettings;
     std::optional<TriggeredRecording> m_trigger;
     bool m_recordingTriggered = false; // the running recording was started by a limit
+    bool m_sweeping = false;
+    bool m_pollingBeforeSweep = false;
     QLabel *m_limitStatus = nullptr;
     std::optional<DeviceStatus> m_shownDevice;
     bool m_pollUnderWay = false;

@@ -42,6 +42,7 @@ void TT_ZUNOV::setUpAnalysisMenu()
 {
     connect(ui->Statistika1, &QAction::triggered, this, &TT_ZUNOV::Statistika1Click);
     connect(ui->Prubeh1, &QAction::triggered, this, &TT_ZUNOV::Prubeh1Click);
+    connect(ui->Rozmitani1, &QAction::triggered, this, &TT_ZUNOV::Rozmitani1Click);
 }
 
 void TT_ZUNOV::Statistika1Click()

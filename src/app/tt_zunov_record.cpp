@@ -47,6 +47,7 @@ void TT_ZUNOV::attachWindows(const OtherWindows &windows)
     for (TPerformanceGraph *graph : {graphs.PerformanceGraph1(), graphs.PerformanceGraph2()})
         offerPictureMenu(graph, ui->UlozitGrafy1,
                          [&graphs] { return voltageGraphsPicture(graphs); });
+    connectSweep(windows.sweep);
 }
 
 bool TT_ZUNOV::startRecording(const QString &path)

@@ -10,20 +10,16 @@
 #include "record/recordingreader.h"
 #include "ui_trendwindow.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgGenerator>
 
 namespace {
 
 // How many problems of a file are listed before "and so many more".
 constexpr int ListedProblems = 10;
 const QString PictureName = QStringLiteral("zunov-prubeh");
-const QString SvgFilter = QStringLiteral("Obrázky SVG (*.svg)");
 const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
 const QString CannotSaveText = QStringLiteral("Soubor %1 se nepodařilo uložit.");
 const QString CannotReadText = QStringLiteral("Soubor %1 nelze přečíst.");
@@ -79,24 +75,7 @@ void TrendWindow::exportPng()
 
 void TrendWindow::exportSvg()
 {
-    const QString path =
-        askSaveFileName({QStringLiteral("Uložit obrázek SVG"),
-                         suggestedPath(PictureName, QStringLiteral("svg")), SvgFilter});
-    if (path.isEmpty())
-        return;
-    QSvgGenerator svg;
-    QBuffer buffer;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(ui->Plot->size());
-    svg.setViewBox(ui->Plot->rect());
-    svg.setTitle(windowTitle());
-    QPainter painter;
-    if (painter.begin(&svg)) {
-        ui->Plot->render(&painter);
-        painter.end();
-    }
-    if (writeFileAtomically(path, buffer.data()) != WriteOutcome::Written)
-        showError(CannotSaveText.arg(path));
+    saveSvgPicture(*ui->Plot, PictureName);
 }
 
 void TrendWindow::exportCsv()

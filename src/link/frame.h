@@ -11,3 +11,9 @@ namespace Command {
 constexpr uint8_t Poll = 211;
 constexpr uint8_t Generator = 100;
 } // namespace Command
+
+// What sets the generator to a waveform and a frequency value.
+constexpr Frame generatorFrame(uint8_t waveformCode, uint8_t frequencyValue)
+{
+    return {Command::Generator, waveformCode, frequencyValue, 0};
+}

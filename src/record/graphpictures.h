@@ -17,6 +17,9 @@ QImage voltageGraphsPicture(TGraff &window);
 // in the working folder) and writes it as PNG; a failure is reported to the
 // user, a cancelled dialog does nothing.
 void savePicture(const QImage &picture, const QString &caption, const QString &baseName);
+// The same for a widget drawn as SVG, which scales without steps: a plot
+// for a report.
+void saveSvgPicture(QWidget &view, const QString &baseName);
 
 // The graph's right-click menu: the given save action, and a copy of the
 // picture that the save would write to the clipboard.

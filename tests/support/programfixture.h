@@ -49,6 +49,7 @@ public:
     StatisticsWindow *statisticsWindow() const { return m_windows->statisticsWindow(); }
     TrendWindow *trendWindow() const { return m_windows->trendWindow(); }
     LimitsWindow *limitsWindow() const { return m_windows->limitsWindow(); }
+    SweepWindow *sweepWindow() const { return m_windows->sweepWindow(); }
     zunovsim::Emulator &instrument() { return *m_instrument; }
     RecordingMessageSink &messages() { return *m_messages; }
     ScriptedFileDialog &fileDialog() { return *m_fileDialog; }

@@ -14,6 +14,7 @@ namespace {
 const QString ProgramName = QStringLiteral("zunov-cli");
 constexpr int LongestPeriodMs = 24 * 60 * 60 * 1000; // a day
 constexpr int HighestFrequencyValue = 255;
+constexpr int MostReadings = 10'000;
 
 struct CommandInfo
 {
@@ -23,7 +24,7 @@ struct CommandInfo
     bool opensPort;
 };
 
-const std::array<CommandInfo, 4> Commands{{
+const std::array<CommandInfo, 5> Commands{{
     {CliCommand::Ports, QStringLiteral("ports"),
      QStringLiteral("vypíše nalezené sériové porty (jako zunov --list-ports)"), false},
     {CliCommand::Test, QStringLiteral("test"),
@@ -32,6 +33,8 @@ const std::array<CommandInfo, 4> Commands{{
      QStringLiteral("měří a vypisuje každou celou odpověď přístroje"), true},
     {CliCommand::Generator, QStringLiteral("generator"),
      QStringLiteral("pošle přístroji nastavení generátoru funkcí"), true},
+    {CliCommand::Sweep, QStringLiteral("sweep"),
+     QStringLiteral("rozmítá generátor a po krocích měří odezvu"), true},
 }};
 
 struct WaveformName
@@ -107,6 +110,37 @@ QList<OptionText> ownOptions(CliCommand command)
              QStringLiteral("0..255"),
              QStringLiteral("hodnota frekvence, jako posuvník v okně programu")},
         };
+    case CliCommand::Sweep:
+        return {
+            {{QStringLiteral("waveform")},
+             QStringLiteral("tvar"),
+             QStringLiteral("sinus (výchozí), sinus2, obdelnik, pila nebo trojuhelnik")},
+            {{QStringLiteral("from")},
+             QStringLiteral("0..255"),
+             QStringLiteral("první hodnota frekvence, výchozí 0")},
+            {{QStringLiteral("to")},
+             QStringLiteral("0..255"),
+             QStringLiteral("poslední hodnota frekvence, výchozí 255")},
+            {{QStringLiteral("steps")},
+             QStringLiteral("N"),
+             QStringLiteral("počet kroků, výchozí 32; hodnoty, které se po zaokrouhlení "
+                            "opakují, se nastaví jen jednou")},
+            {{QStringLiteral("log-spacing")},
+             {},
+             QStringLiteral("kroky rozmístí logaritmicky (obě krajní hodnoty aspoň 1)")},
+            {{QStringLiteral("settle")},
+             QStringLiteral("ms"),
+             QStringLiteral("čekání po nastavení generátoru, výchozí 200 ms")},
+            {{QStringLiteral("readings")},
+             QStringLiteral("N"),
+             QStringLiteral("počet dotazů v každém kroku, výchozí 5")},
+            {{QStringLiteral("period")},
+             QStringLiteral("ms"),
+             QStringLiteral("perioda dotazů v kroku; bez ní TSER ze ZUNOV.INI, jinak 1000 ms")},
+            {{QStringLiteral("format")},
+             QStringLiteral("csv|json"),
+             QStringLiteral("tvar výstupu, výchozí csv; řádek za každý dokončený krok")},
+        };
     case CliCommand::None:
     case CliCommand::Ports:
     case CliCommand::Test:
@@ -147,8 +181,16 @@ CliCommand commandNamed(const QString &name)
 QString commandName(const QStringList &line)
 {
     QList<OptionText> everyOption = commonOptions() + deviceOptions();
-    for (const CommandInfo &info : Commands)
-        everyOption += ownOptions(info.command);
+    for (const CommandInfo &info : Commands) {
+        // Commands share some options; the parser takes each name once.
+        for (const OptionText &option : ownOptions(info.command)) {
+            const bool known = std::any_of(
+                everyOption.cbegin(), everyOption.cend(),
+                [&option](const OptionText &each) { return each.names == option.names; });
+            if (!known)
+                everyOption += option;
+        }
+    }
     QCommandLineParser parser;
     addOptions(parser, everyOption);
     parser.parse(line);
@@ -198,6 +240,44 @@ public:
             m_request.format = OutputFormat(index);
     }
 
+    std::optional<uint8_t> waveformCode()
+    {
+        const QString name = value("waveform");
+        const auto known =
+            std::find_if(WaveformNames.begin(), WaveformNames.end(),
+                         [&name](const WaveformName &entry) { return entry.name == name; });
+        if (known != WaveformNames.end())
+            return known->waveform.code;
+        fail(QStringLiteral("Neznámý tvar „%1“; zvolte sinus, sinus2, obdelnik, pila nebo "
+                            "trojuhelnik.")
+                 .arg(name));
+        return std::nullopt;
+    }
+
+    void readSweep()
+    {
+        SweepSettings &sweep = m_request.sweep;
+        if (isSet("waveform"))
+            sweep.waveformCode = waveformCode().value_or(sweep.waveformCode);
+        sweep.from = number("from", 0, HighestFrequencyValue).value_or(sweep.from);
+        sweep.to = number("to", 0, HighestFrequencyValue).value_or(sweep.to);
+        sweep.steps = number("steps", 1, SweepSettings::MostSteps).value_or(sweep.steps);
+        sweep.logSpacing = isSet("log-spacing");
+        sweep.settleMs = number("settle", 0, LongestPeriodMs).value_or(sweep.settleMs);
+        sweep.readings = number("readings", 1, MostReadings).value_or(sweep.readings);
+        m_request.periodMs = number("period", 1, LongestPeriodMs);
+        if (sweep.logSpacing && (sweep.from == 0 || sweep.to == 0))
+            fail(QStringLiteral("Logaritmické rozmístění kroků potřebuje --from i --to aspoň 1."));
+        if (!isSet("format"))
+            return;
+        const qsizetype index = FormatNames.indexOf(value("format"));
+        if (index < 0 || OutputFormat(index) == OutputFormat::Text)
+            fail(QStringLiteral("Neznámý tvar výstupu „%1“; zvolte csv nebo json.")
+                     .arg(value("format")));
+        else
+            m_request.format = OutputFormat(index);
+    }
+
     void readGenerator()
     {
         for (const char *option : {"waveform", "value"}) {
@@ -207,16 +287,7 @@ public:
         }
         if (!m_request.error.isEmpty())
             return;
-        const QString name = value("waveform");
-        const auto known =
-            std::find_if(WaveformNames.begin(), WaveformNames.end(),
-                         [&name](const WaveformName &entry) { return entry.name == name; });
-        if (known == WaveformNames.end())
-            fail(QStringLiteral("Neznámý tvar „%1“; zvolte sinus, sinus2, obdelnik, pila nebo "
-                                "trojuhelnik.")
-                     .arg(name));
-        else
-            m_request.waveformCode = known->waveform.code;
+        m_request.waveformCode = waveformCode().value_or(0);
         m_request.frequencyValue = uint8_t(number("value", 0, HighestFrequencyValue).value_or(0));
     }
 
@@ -292,7 +363,7 @@ CliRequest parseCliArguments(const QStringList &arguments)
         return request;
     RequestReader reader(parser, request);
     if (name.isEmpty())
-        reader.fail(QStringLiteral("Chybí příkaz: ports, test, measure nebo generator."));
+        reader.fail(QStringLiteral("Chybí příkaz: ports, test, measure, generator nebo sweep."));
     else if (request.command == CliCommand::None)
         reader.fail(QStringLiteral("Neznámý příkaz: %1").arg(name));
     else if (!parsed)
@@ -309,6 +380,8 @@ CliRequest parseCliArguments(const QStringList &arguments)
         reader.readMeasure();
     if (request.command == CliCommand::Generator)
         reader.readGenerator();
+    if (request.command == CliCommand::Sweep)
+        reader.readSweep();
     return request;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/sweepplan.h"
 #include "measure/replyinterpreter.h"
 #include "readingoutput.h"
 
@@ -9,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-enum class CliCommand { None, Ports, Test, Measure, Generator };
+enum class CliCommand { None, Ports, Test, Measure, Generator, Sweep };
 
 // measure --limit: the bounds of one quantity's readings, in its base unit;
 // a missing bound does not limit.
@@ -42,12 +43,13 @@ struct CliRequest
     std::optional<int> port;
 
     std::optional<int> count;    // measure: polls to make; none: until stopped
-    std::optional<int> periodMs; // measure: none: as ZUNOV.INI says
+    std::optional<int> periodMs; // measure, sweep: none: as ZUNOV.INI says
     OutputFormat format = OutputFormat::Csv;
     bool statistics = false;           // measure: statistics after the readings
     std::vector<QuantityLimit> limits; // measure: readings outside end with status 4
     uint8_t waveformCode = 0;          // generator
     uint8_t frequencyValue = 0;        // generator
+    SweepSettings sweep;               // sweep; its period is periodMs
 };
 
 // The arguments after the program name.

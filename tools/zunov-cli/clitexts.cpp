@@ -35,4 +35,14 @@ QString outputFailed(int error)
                     .arg(QString::fromLocal8Bit(std::strerror(error))));
 }
 
+QString sweepInterrupted(bool instrumentLost, int stepsDone, int stepsPlanned)
+{
+    const QString cause = instrumentLost ? QStringLiteral("Přístroj se odpojil")
+                                         : QStringLiteral("Přístroj přestal odpovídat");
+    return line(QStringLiteral("%1; rozmítání skončilo po %2 krocích z %3.")
+                    .arg(cause)
+                    .arg(stepsDone)
+                    .arg(stepsPlanned));
+}
+
 } // namespace CliText

@@ -15,5 +15,7 @@ QString incompleteReply(int bytesReceived);
 QString replyWithoutReading(const QString &rawBytes);
 QString noAnswer();
 QString outputFailed(int error);
+// A sweep that the instrument left: gone away, or no longer answering.
+QString sweepInterrupted(bool instrumentLost, int stepsDone, int stepsPlanned);
 
 } // namespace CliText

@@ -10,6 +10,7 @@
 #include "link/tserial.h"
 #include "measurement.h"
 #include "output.h"
+#include "sweepcommand.h"
 
 namespace {
 
@@ -44,6 +45,11 @@ int runOnInstrument(const CliRequest &request, Output &out, Output &err)
                             request.statistics, request.limits},
                            out, err)
             .run();
+    case CliCommand::Sweep: {
+        SweepSettings settings = request.sweep;
+        settings.periodMs = periodOf(request, configuration);
+        return SweepCommand(*session, settings, request.format, out, err).run();
+    }
     case CliCommand::None:
     case CliCommand::Ports:
         break;

@@ -11,7 +11,7 @@
 int runGenerator(InstrumentSession &session, uint8_t waveformCode, uint8_t frequencyValue,
                  Output &out, Output &err)
 {
-    const Frame request{Command::Generator, waveformCode, frequencyValue, 0};
+    const Frame request = generatorFrame(waveformCode, frequencyValue);
     Frame reply{};
     int received = 0;
     QEventLoop loop;

@@ -2,6 +2,7 @@
 
 #include "record/csvrows.h"
 #include "record/rowfields.h"
+#include "record/sweeprows.h"
 
 #include <QStringList>
 
@@ -50,6 +51,29 @@ QByteArray jsonLines(const std::vector<Reading> &readings, const Frame &reply,
                      jsonString(reading.text), rawField);
     }
     return lines.toUtf8();
+}
+
+QByteArray sweepJsonLine(const SweepStep &step)
+{
+    QStringList members{
+        QStringLiteral("\"step\":%1").arg(step.number),
+        QStringLiteral("\"waveform\":%1").arg(jsonString(sweepWaveformName(step.waveformCode))),
+        QStringLiteral("\"value\":%1").arg(step.value),
+        QStringLiteral("\"tx\":%1").arg(jsonBytes(step.tx)),
+    };
+    const QString null = QStringLiteral("null");
+    for (Quantity quantity : AllQuantities) {
+        const RunningStatistics &readings = step.of(quantity);
+        const bool any = readings.count() > 0;
+        members
+            << QStringLiteral("\"%1\":%2").arg(sweepColumn(quantity, u"n")).arg(readings.count())
+            << QStringLiteral("\"%1\":%2")
+                   .arg(sweepColumn(quantity, u"mean"), any ? rowValue(readings.mean()) : null)
+            << QStringLiteral("\"%1\":%2")
+                   .arg(sweepColumn(quantity, u"sd"),
+                        any ? rowValue(readings.standardDeviation()) : null);
+    }
+    return (QLatin1Char('{') + members.join(QLatin1Char(',')) + QStringLiteral("}\n")).toUtf8();
 }
 
 QByteArray textLines(const std::vector<Reading> &readings, const QDateTime &time)
@@ -121,4 +145,14 @@ QByteArray outputRows(OutputFormat format, const std::vector<Reading> &readings,
         break;
     }
     return textLines(readings, time);
+}
+
+QByteArray sweepOutputHeader(OutputFormat format)
+{
+    return format == OutputFormat::Csv ? sweepCsvHeader() : QByteArray();
+}
+
+QByteArray sweepOutputRow(OutputFormat format, const SweepStep &step)
+{
+    return format == OutputFormat::Csv ? sweepCsvRow(step) : sweepJsonLine(step);
 }

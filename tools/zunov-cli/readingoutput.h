@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/statistics.h"
+#include "analysis/sweepplan.h"
 #include "link/frame.h"
 #include "measure/replyinterpreter.h"
 
@@ -27,3 +28,9 @@ QByteArray statisticsLines(const ReadingStatistics &statistics);
 // The same figures as one JSON object a line long: {"stats":[{"quantity":
 // "U1","n":12,"min":1.2,...,"unit":"V"},...]}.
 QByteArray statisticsJson(const ReadingStatistics &statistics);
+
+// zunov-cli sweep: a step as the CSV row of a sweep table, or as one JSON
+// object a line with the same names (tx an array of the four bytes; the
+// mean and sd of a quantity without readings null).
+QByteArray sweepOutputHeader(OutputFormat format);
+QByteArray sweepOutputRow(OutputFormat format, const SweepStep &step);

@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "benchmodel.h"
 #include "decimal.h"
 
 #include <charconv>
@@ -10,6 +11,8 @@ namespace zunovsim {
 
 namespace {
 constexpr int kMaxCount = 1'000'000'000;
+// Far above the generator's 50 Hz already U2 hardly differs from U1.
+constexpr double kMaxCornerHz = 100'000;
 
 std::optional<long long> number(const std::string &text, long long low, long long high)
 {
@@ -17,6 +20,18 @@ std::optional<long long> number(const std::string &text, long long low, long lon
     const char *end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (error != std::errc{} || stop != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// A decimal number with a point, the same under every locale.
+std::optional<double> positive(const std::string &text, double high)
+{
+    double value = 0;
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    // Written so that "nan" fails it too.
+    if (error != std::errc{} || stop != end || !(value > 0 && value <= high))
         return std::nullopt;
     return value;
 }
@@ -36,6 +51,13 @@ std::string CommandLine::helpText()
            "  --dir DIR           folder for the COM<N> link (default: current folder)\n"
            "  --port N            name the link COM<N> (default 1)\n"
            "  --seed N            seed of the generated measurements (default 1)\n"
+           "\n"
+           "Bench model (the emulator's own, not the instrument's calibration): the\n"
+           "generator feeds U1 with 10 V and U2 through a first-order low-pass, and the\n"
+           "frequency reads 5-50 Hz as set, so a frequency sweep draws the low-pass curve.\n"
+           "  --bench             switch the bench model on\n"
+           "  --corner-hz F       corner frequency of the low-pass in Hz (default 20;\n"
+           "                      needs --bench)\n"
            "\n"
            "Faults (all can be combined):\n"
            "  --silence           answer nothing at all\n"
@@ -58,6 +80,8 @@ std::string CommandLine::helpText()
 CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
 {
     CommandLine result;
+    bool bench = false;
+    std::optional<double> cornerHz;
     for (std::size_t i = 0; i < arguments.size() && result.error.empty(); ++i) {
         const std::string &option = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -84,6 +108,14 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
             result.port = static_cast<int>(numeric(0, kMaxCount));
         } else if (option == "--seed") {
             result.seed = static_cast<uint32_t>(numeric(0, UINT32_MAX));
+        } else if (option == "--bench") {
+            bench = true;
+        } else if (option == "--corner-hz") {
+            ++i;
+            cornerHz = hasValue ? positive(value, kMaxCornerHz) : std::nullopt;
+            if (!cornerHz)
+                result.error = "--corner-hz needs a number of hertz above 0, up to "
+                               + decimal(static_cast<long long>(kMaxCornerHz));
         } else if (option == "--silence") {
             result.faults.silence = true;
         } else if (option == "--wrong-echo") {
@@ -106,6 +138,10 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
             result.error = "unknown option " + option + " (see --help)";
         }
     }
+    if (result.error.empty() && cornerHz && !bench)
+        result.error = "--corner-hz works only with --bench";
+    if (bench)
+        result.benchCornerHz = cornerHz.value_or(BenchModel::kDefaultCornerHz);
     return result;
 }
 

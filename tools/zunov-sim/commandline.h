@@ -3,6 +3,7 @@
 #include "faults.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,8 @@ struct CommandLine
     int port = 1;
     uint32_t seed = 1;
     Faults faults;
-    std::string error; // not empty: the arguments were wrong, and this says why
+    std::optional<double> benchCornerHz; // set: the bench model is on, with this corner
+    std::string error;                   // not empty: the arguments were wrong, and this says why
 
     static CommandLine parse(const std::vector<std::string> &arguments);
     static std::string helpText();

@@ -72,6 +72,9 @@ void Emulator::start()
         m_slavePath = terminal->slavePath();
         m_linkPath = terminal->linkPath();
         m_hungUp = false;
+        // A frame cut off by the last hang-up or stop is not continued on a
+        // new line: the instrument starts afresh as after power-up.
+        m_instrument.abandonFrame();
     }
     m_terminal = std::move(terminal);
     m_stopRequested = false;
@@ -109,6 +112,12 @@ void Emulator::setFaults(const Faults &faults)
 {
     std::lock_guard lock(m_mutex);
     m_instrument.setFaults(faults);
+}
+
+void Emulator::setBench(std::optional<double> cornerHz)
+{
+    std::lock_guard lock(m_mutex);
+    m_instrument.setBench(cornerHz);
 }
 
 void Emulator::queueReplies(const std::vector<Frame> &replies)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -49,6 +50,9 @@ public:
     std::string linkPath() const;
 
     void setFaults(const Faults &faults);
+    // A corner frequency in Hz switches the bench model on (see BenchModel);
+    // nullopt switches it off.
+    void setBench(std::optional<double> cornerHz);
     void queueReplies(const std::vector<Frame> &replies);
 
     int handshakeCount() const;

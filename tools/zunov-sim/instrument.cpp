@@ -2,23 +2,11 @@
 
 #include "decimal.h"
 
-#include <array>
-
 namespace zunovsim {
 
 namespace {
 constexpr int kFrameLength = 4;
 constexpr int kHandshakeSteps = 4;
-
-struct WaveformName
-{
-    uint8_t code;
-    const char *name;
-};
-constexpr std::array kWaveformNames{
-    WaveformName{30, "Sinus"}, WaveformName{60, "Sinus 1/2"},   WaveformName{40, "Obdélník"},
-    WaveformName{50, "Pila"},  WaveformName{20, "Trojúhelník"},
-};
 } // namespace
 
 Instrument::Instrument(uint32_t seed)
@@ -29,6 +17,11 @@ void Instrument::setFaults(const Faults &faults)
 {
     m_faults = faults;
     m_replyBytes = 0;
+}
+
+void Instrument::setBench(std::optional<double> cornerHz)
+{
+    m_generator.setBench(cornerHz ? std::optional(BenchModel(*cornerHz)) : std::nullopt);
 }
 
 void Instrument::queueReplies(const std::vector<Frame> &replies)
@@ -57,7 +50,7 @@ std::optional<Answer> Instrument::onByte(uint8_t received)
     m_incoming = {};
     if (received == kPoll) {
         if (m_script.empty()) {
-            m_reply = m_generator.next();
+            m_reply = m_generator.next(m_lastGenerator);
         } else {
             m_reply = m_script.front();
             m_script.pop_front();
@@ -118,10 +111,8 @@ std::optional<Answer> Instrument::deliver(uint8_t byte)
 std::string Instrument::describe(const GeneratorSetting &setting)
 {
     std::string name = setting.waveform == 0 ? "none" : "unknown";
-    for (const auto &known : kWaveformNames) {
-        if (known.code == setting.waveform)
-            name = known.name;
-    }
+    if (const char *known = waveformName(setting.waveform))
+        name = known;
     return "generator: waveform " + decimal(setting.waveform) + " (" + name + ") frequency "
            + decimal(setting.frequency);
 }

@@ -23,14 +23,6 @@ struct Answer
     bool operator==(const Answer &) const = default;
 };
 
-struct GeneratorSetting
-{
-    uint8_t waveform = 0;
-    uint8_t frequency = 0;
-
-    bool operator==(const GeneratorSetting &) const = default;
-};
-
 // The instrument as a pure byte machine, with no clock and no device, so its
 // whole behaviour can be checked byte by byte.
 //
@@ -43,7 +35,8 @@ struct GeneratorSetting
 //
 // A poll is answered with a four-byte reply frame, one byte per received byte:
 // the next scripted reply if any are queued, otherwise a generated one. A
-// generator frame is answered by echoing each byte.
+// generator frame is answered by echoing each byte. With the bench model on,
+// the generated voltages and frequency follow the last generator frame.
 class Instrument
 {
 public:
@@ -61,6 +54,9 @@ public:
 
     void setFaults(const Faults &faults);
     const Faults &faults() const { return m_faults; }
+
+    // A corner frequency in Hz switches the bench model on; nullopt, off.
+    void setBench(std::optional<double> cornerHz);
 
     void queueReplies(const std::vector<Frame> &replies);
     void clearScript() { m_script.clear(); }

@@ -52,6 +52,7 @@ int main(int argc, char *argv[])
 
     Emulator emulator(options.seed);
     emulator.setFaults(options.faults);
+    emulator.setBench(options.benchCornerHz);
     emulator.setLink(options.dir, options.port);
     emulator.setReportHandler(printLine);
     try {

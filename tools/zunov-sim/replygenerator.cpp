@@ -39,21 +39,30 @@ int ReplyGenerator::wander(int value, int step, int low, int high)
     return std::clamp(value + delta, low, high);
 }
 
-Frame ReplyGenerator::next()
+Frame ReplyGenerator::wanderingVoltages()
+{
+    m_u1Tenths = wander(m_u1Tenths, 15, 0, kMaxVoltageTenths);
+    m_u2Tenths = wander(m_u2Tenths, 15, 0, kMaxVoltageTenths);
+    const bool u1InTenths = m_u1Tenths <= kMaxTenthsInByte;
+    const bool u2InTenths = m_u2Tenths <= kMaxTenthsInByte;
+    return {u1InTenths ? kU1Tenths : kU1Volts, u2InTenths ? kU2Tenths : kU2Volts,
+            byteOf(u1InTenths ? m_u1Tenths : m_u1Tenths / 10),
+            byteOf(u2InTenths ? m_u2Tenths : m_u2Tenths / 10)};
+}
+
+Frame ReplyGenerator::next(const std::optional<GeneratorSetting> &generator)
 {
     Frame reply{};
     switch (m_kind) {
-    case Kind::Voltages: {
-        m_u1Tenths = wander(m_u1Tenths, 15, 0, kMaxVoltageTenths);
-        m_u2Tenths = wander(m_u2Tenths, 15, 0, kMaxVoltageTenths);
-        const bool u1InTenths = m_u1Tenths <= kMaxTenthsInByte;
-        const bool u2InTenths = m_u2Tenths <= kMaxTenthsInByte;
-        reply = {u1InTenths ? kU1Tenths : kU1Volts, u2InTenths ? kU2Tenths : kU2Volts,
-                 byteOf(u1InTenths ? m_u1Tenths : m_u1Tenths / 10),
-                 byteOf(u2InTenths ? m_u2Tenths : m_u2Tenths / 10)};
+    case Kind::Voltages:
+        if (m_bench) {
+            const BenchVoltages volts = m_bench->voltages(generator, m_random);
+            reply = {kU1Tenths, kU2Tenths, byteOf(volts.u1Tenths), byteOf(volts.u2Tenths)};
+        } else {
+            reply = wanderingVoltages();
+        }
         m_kind = Kind::Resistance;
         break;
-    }
     case Kind::Resistance:
         m_resistance = wander(m_resistance, 3, 0, 255);
         // Now and then the meter changes its range, as a real one does when
@@ -63,12 +72,18 @@ Frame ReplyGenerator::next()
         reply = {kResistance, byteOf(m_resistanceRange), 0, byteOf(m_resistance)};
         m_kind = Kind::Frequency;
         break;
-    case Kind::Frequency:
-        m_frequencyHz = wander(m_frequencyHz, 50, kMinFrequencyHz, kMaxFrequencyHz);
-        reply = {kFrequency, byteOf(m_frequencyHz >> 16), byteOf(m_frequencyHz >> 8),
-                 byteOf(m_frequencyHz)};
+    case Kind::Frequency: {
+        int hz = 0;
+        if (m_bench) {
+            hz = m_bench->frequencyHz(generator, m_random);
+        } else {
+            m_frequencyHz = wander(m_frequencyHz, 50, kMinFrequencyHz, kMaxFrequencyHz);
+            hz = m_frequencyHz;
+        }
+        reply = {kFrequency, byteOf(hz >> 16), byteOf(hz >> 8), byteOf(hz)};
         m_kind = Kind::Current;
         break;
+    }
     case Kind::Current:
         m_currentHundredths = wander(m_currentHundredths, 6, 0, 255);
         reply = {kCurrent, 0, 0, byteOf(m_currentHundredths)};

@@ -1,0 +1,323 @@
+#include "dialogs/sweepwindow.h"
+
+#include "analysis/trendscale.h"
+#include "dialogs/sweepview.h"
+#include "generator/waveform.h"
+#include "platform/atomicwrite.h"
+#include "platform/filedialog.h"
+#include "platform/messages.h"
+#include "record/graphpictures.h"
+#include "record/sweeprows.h"
+#include "ui_sweepwindow.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QMenu>
+#include <QShortcut>
+#include <QTime>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int ClockMs = 250;
+const QString PictureName = QStringLiteral("zunov-rozmitani");
+const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
+const QString CannotSaveText = QStringLiteral("Soubor %1 se nepodařilo uložit.");
+const QString SilentText =
+    QStringLiteral("Přístroj neodpovídá. Rozmítání je přerušeno: zkontrolujte přístroj a zvolte "
+                   "Pokračovat, nebo Stop. Změřené kroky zůstávají.");
+const QString LostText =
+    QStringLiteral("Přístroj se odpojil. Rozmítání je přerušeno: připojte ho a zvolte "
+                   "Pokračovat, nebo Stop. Změřené kroky zůstávají.");
+const QString LogNeedsValuesText =
+    QStringLiteral("Logaritmické rozmístění kroků potřebuje obě hodnoty aspoň 1.");
+const std::array<QColor, AllQuantities.size()> SeriesColours{QColor(200, 0, 0), QColor(0, 90, 200),
+                                                             QColor(0, 140, 0), QColor(150, 0, 150),
+                                                             QColor(200, 120, 0)};
+const QColor GainColour(0, 0, 0);
+
+QString durationText(qint64 ms)
+{
+    const qint64 seconds = (ms + 999) / 1000;
+    const QString minutesAndSeconds =
+        QStringLiteral("%1:%2")
+            .arg(seconds / 60 % 60, seconds >= 3600 ? 2 : 1, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return seconds >= 3600 ? QStringLiteral("%1:%2").arg(seconds / 3600).arg(minutesAndSeconds)
+                           : minutesAndSeconds;
+}
+
+// U2 against U1 in decibels, where both were measured and above zero.
+std::optional<double> gainDb(const SweepStep &step)
+{
+    const RunningStatistics &u1 = step.of(Quantity::U1);
+    const RunningStatistics &u2 = step.of(Quantity::U2);
+    if (u1.count() == 0 || u2.count() == 0 || u1.mean() <= 0 || u2.mean() <= 0)
+        return std::nullopt;
+    return 20 * std::log10(u2.mean() / u1.mean());
+}
+
+void fitAxis(QValueAxis *axis, double lowest, double highest)
+{
+    if (!(lowest <= highest)) {
+        lowest = 0;
+        highest = 1;
+    }
+    const double margin =
+        highest > lowest ? (highest - lowest) * 0.05 : std::max(1.0, std::abs(lowest) * 0.1);
+    axis->setRange(lowest - margin, highest + margin);
+    axis->applyNiceNumbers();
+}
+
+} // namespace
+
+SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_session(session)
+    , ui(std::make_unique<Ui::SweepWindow>())
+    , m_gain(new QLineSeries)
+    , m_valueAxis(new QValueAxis)
+    , m_quantityAxis(new QValueAxis)
+    , m_gainAxis(new QValueAxis)
+{
+    ui->setupUi(this);
+    for (const Waveform &waveform : Waveforms::All)
+        ui->Waveform->addItem(waveform.name(), waveform.code);
+    if (pollPeriodMs > 0)
+        ui->Period->setValue(pollPeriodMs);
+
+    QChart *chart = ui->Plot->chart();
+    chart->setLocalizeNumbers(true);
+    chart->addAxis(m_valueAxis, Qt::AlignBottom);
+    chart->addAxis(m_quantityAxis, Qt::AlignLeft);
+    chart->addAxis(m_gainAxis, Qt::AlignRight);
+    m_valueAxis->setTitleText(QStringLiteral("Hodnota frekvence"));
+    m_valueAxis->setLabelFormat(QStringLiteral("%d"));
+    m_gainAxis->setTitleText(QStringLiteral("U2/U1 [dB]"));
+    m_shown = {ui->PlotU1, ui->PlotU2, ui->PlotR, ui->PlotF, ui->PlotI};
+    for (Quantity quantity : AllQuantities) {
+        auto *series = new QLineSeries;
+        series->setName(quantityName(quantity).toString());
+        series->setColor(SeriesColours[size_t(quantity)]);
+        series->setPointsVisible(true);
+        chart->addSeries(series);
+        series->attachAxis(m_valueAxis);
+        series->attachAxis(m_quantityAxis);
+        m_series[size_t(quantity)] = series;
+        connect(m_shown[size_t(quantity)], &QCheckBox::toggled, this, &SweepWindow::plot);
+    }
+    m_gain->setName(QStringLiteral("U2/U1 [dB]"));
+    m_gain->setColor(GainColour);
+    m_gain->setPointsVisible(true);
+    chart->addSeries(m_gain);
+    m_gain->attachAxis(m_valueAxis);
+    m_gain->attachAxis(m_gainAxis);
+    connect(ui->PlotGain, &QCheckBox::toggled, this, &SweepWindow::plot);
+
+    connect(ui->Start, &QPushButton::clicked, this, &SweepWindow::start);
+    connect(ui->Stop, &QPushButton::clicked, this, &SweepWindow::stop);
+    connect(ui->Resume, &QPushButton::clicked, this, &SweepWindow::resume);
+    auto *saveMenu = new QMenu(ui->Save);
+    saveMenu->addAction(QStringLiteral("Obrázek &PNG…"), this, &SweepWindow::exportPng)
+        ->setObjectName(QStringLiteral("SavePng"));
+    saveMenu->addAction(QStringLiteral("Obrázek &SVG…"), this, &SweepWindow::exportSvg)
+        ->setObjectName(QStringLiteral("SaveSvg"));
+    saveMenu->addAction(QStringLiteral("&Data CSV…"), this, &SweepWindow::exportCsv)
+        ->setObjectName(QStringLiteral("SaveCsv"));
+    ui->Save->setMenu(saveMenu);
+    m_clock.setInterval(ClockMs);
+    connect(&m_clock, &QTimer::timeout, this, &SweepWindow::showTimeLeft);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    plot();
+}
+
+SweepWindow::~SweepWindow() = default;
+
+SweepSettings SweepWindow::shownSettings() const
+{
+    SweepSettings settings;
+    settings.waveformCode = uint8_t(ui->Waveform->currentData().toInt());
+    settings.from = ui->From->value();
+    settings.to = ui->To->value();
+    settings.steps = ui->Steps->value();
+    settings.logSpacing = ui->LogSpacing->isChecked();
+    settings.settleMs = ui->Settle->value();
+    settings.readings = ui->Readings->value();
+    settings.periodMs = ui->Period->value();
+    return settings;
+}
+
+void SweepWindow::showSettings(const SweepSettings &settings)
+{
+    ui->Waveform->setCurrentIndex(ui->Waveform->findData(settings.waveformCode));
+    ui->From->setValue(settings.from);
+    ui->To->setValue(settings.to);
+    ui->Steps->setValue(settings.steps);
+    ui->LogSpacing->setChecked(settings.logSpacing);
+    ui->Settle->setValue(settings.settleMs);
+    ui->Readings->setValue(settings.readings);
+    ui->Period->setValue(settings.periodMs);
+}
+
+void SweepWindow::start()
+{
+    if (m_run && m_run->isActive())
+        return;
+    const SweepSettings settings = shownSettings();
+    if (!settings.isValid()) {
+        ui->Message->setText(LogNeedsValuesText);
+        return;
+    }
+    m_run = std::make_unique<SweepRun>(m_session, settings);
+    connect(m_run.get(), &SweepRun::stepStarted, this, &SweepWindow::generatorSet);
+    connect(m_run.get(), &SweepRun::stepFinished, this, &SweepWindow::stepFinished);
+    connect(m_run.get(), &SweepRun::paused, this, &SweepWindow::paused);
+    connect(m_run.get(), &SweepRun::ended, this, &SweepWindow::ended);
+    ui->Message->clear();
+    ui->Progress->setMaximum(int(m_run->values().size()));
+    ui->Progress->setValue(0);
+    plot();
+    emit sweepRunning(true);
+    m_clock.start();
+    m_run->start();
+    showRunState();
+}
+
+void SweepWindow::stop()
+{
+    if (m_run)
+        m_run->stop();
+}
+
+void SweepWindow::resume()
+{
+    if (!m_run)
+        return;
+    ui->Message->clear();
+    m_run->resume();
+    showRunState();
+}
+
+void SweepWindow::stepFinished(const SweepStep &step)
+{
+    ui->Progress->setValue(step.number);
+    plot();
+}
+
+void SweepWindow::paused(SweepRun::Fault fault)
+{
+    ui->Message->setText(fault == SweepRun::Fault::Lost ? LostText : SilentText);
+    showRunState();
+}
+
+void SweepWindow::ended()
+{
+    m_clock.stop();
+    const int done = int(m_run->steps().size());
+    const int planned = int(m_run->values().size());
+    ui->Message->setText(
+        m_run->state() == SweepRun::State::Finished
+            ? QStringLiteral("Hotovo; změřené kroky: %1.").arg(done)
+            : QStringLiteral("Zastaveno; změřené kroky: %1 z %2.").arg(done).arg(planned));
+    showRunState();
+    emit sweepRunning(false);
+}
+
+void SweepWindow::showRunState()
+{
+    const bool active = m_run && m_run->isActive();
+    const bool paused = m_run && m_run->state() == SweepRun::State::Paused;
+    ui->Settings->setEnabled(!active);
+    ui->Start->setEnabled(!active);
+    ui->Stop->setEnabled(active);
+    ui->Resume->setEnabled(paused);
+    ui->Save->setEnabled(m_run && !m_run->steps().empty());
+    // A message the user must act on stands out.
+    ui->Message->setStyleSheet(paused ? QStringLiteral("color: red") : QString());
+    showTimeLeft();
+}
+
+void SweepWindow::showTimeLeft()
+{
+    ui->TimeLeft->setText(m_run && m_run->isActive()
+                              ? QStringLiteral("zbývá %1").arg(durationText(m_run->timeLeftMs()))
+                              : QString());
+}
+
+void SweepWindow::plot()
+{
+    const SweepSettings settings = m_run ? m_run->settings() : shownSettings();
+    fitAxis(m_valueAxis, std::min(settings.from, settings.to),
+            std::max(settings.from, settings.to));
+    const std::vector<SweepStep> noSteps;
+    const std::vector<SweepStep> &steps = m_run ? m_run->steps() : noSteps;
+
+    double lowest = INFINITY;
+    double highest = -INFINITY;
+    QStringList titles;
+    for (Quantity quantity : AllQuantities) {
+        QLineSeries *series = m_series[size_t(quantity)];
+        const bool shown = m_shown[size_t(quantity)]->isChecked();
+        series->setVisible(shown);
+        QList<QPointF> points;
+        QList<double> spreads;
+        for (const SweepStep &step : steps) {
+            const RunningStatistics &readings = step.of(quantity);
+            if (readings.count() == 0)
+                continue;
+            points << QPointF(step.value, readings.mean());
+            spreads << readings.standardDeviation();
+            if (shown) {
+                lowest = std::min(lowest, readings.mean() - readings.standardDeviation());
+                highest = std::max(highest, readings.mean() + readings.standardDeviation());
+            }
+        }
+        series->replace(points);
+        ui->Plot->setErrorBars(series, spreads);
+        if (shown)
+            titles << QStringLiteral("%1 [%2]").arg(quantityName(quantity), axisUnit(quantity));
+    }
+    fitAxis(m_quantityAxis, lowest, highest);
+    m_quantityAxis->setTitleText(titles.join(QStringLiteral(", ")));
+
+    QList<QPointF> gains;
+    for (const SweepStep &step : steps) {
+        if (const auto gain = gainDb(step))
+            gains << QPointF(step.value, *gain);
+    }
+    m_gain->replace(gains);
+    const bool gainShown = ui->PlotGain->isChecked();
+    m_gain->setVisible(gainShown);
+    m_gainAxis->setVisible(gainShown);
+    const auto [least, most] = std::minmax_element(
+        gains.cbegin(), gains.cend(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
+    fitAxis(m_gainAxis, gains.isEmpty() ? 0.0 : least->y(), gains.isEmpty() ? 0.0 : most->y());
+}
+
+void SweepWindow::exportPng()
+{
+    savePicture(ui->Plot->grab().toImage(), QStringLiteral("Uložit obrázek PNG"), PictureName);
+}
+
+void SweepWindow::exportSvg()
+{
+    saveSvgPicture(*ui->Plot, PictureName);
+}
+
+void SweepWindow::exportCsv()
+{
+    if (!m_run)
+        return;
+    const QString path =
+        askSaveFileName({QStringLiteral("Uložit data CSV"),
+                         suggestedPath(PictureName, QStringLiteral("csv")), CsvFilter});
+    if (path.isEmpty())
+        return;
+    QByteArray table = sweepCsvHeader();
+    for (const SweepStep &step : m_run->steps())
+        table += sweepCsvRow(step);
+    if (writeFileAtomically(path, table) != WriteOutcome::Written)
+        showError(CannotSaveText.arg(path));
+}
