@@ -113,6 +113,8 @@ private slots:
     void incompleteReplies();
     void generator_data();
     void generator();
+    void sweep_data();
+    void sweep();
     void stopSignalWaitsForTheReply_data();
     void stopSignalWaitsForTheReply();
     void lostDeviceIsOpenedAgain();
@@ -156,6 +158,11 @@ void tst_ZunovCli::usageErrors_data()
         << QStringList{"measure", "--limit", "U1=:"} << badLimit.arg("U1=:");
     QTest::newRow("limit not a number")
         << QStringList{"measure", "--limit", "R=1,5:"} << badLimit.arg("R=1,5:");
+    QTest::newRow("logarithmic sweep from 0")
+        << QStringList{"sweep", "--log-spacing", "--to", "200"}
+        << "Logaritmické rozmístění kroků potřebuje --from i --to aspoň 1.";
+    QTest::newRow("sweep as text") << QStringList{"sweep", "--format", "text"}
+                                   << "Neznámý tvar výstupu „text“; zvolte csv nebo json.";
 }
 
 void tst_ZunovCli::usageErrors()
@@ -492,6 +499,69 @@ void tst_ZunovCli::generator()
                                          "--value", QString::number(value)});
     QCOMPARE(silent.exitCode, 1);
     QCOMPARE(silent.err, QByteArray("zunov-cli: Neúplná odpověď přístroje: 0 ze 4 bajtů.\n"));
+}
+
+void tst_ZunovCli::sweep_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("lost");
+    QTest::newRow("csv") << "csv" << false;
+    QTest::newRow("json") << "json" << false;
+    QTest::newRow("the instrument is pulled out") << "csv" << true;
+}
+
+// A sweep over the emulator's low-pass: one row per step as it completes,
+// the generator set in the order of the steps.
+void tst_ZunovCli::sweep()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, lost);
+    Bench bench;
+    bench.instrument.setBench(20.0);
+    // Pulled out during the third step's settle time: it goes a moment after
+    // that step's upload.
+    if (lost)
+        bench.instrument.setFaults({.hangUpAfter = 2 * 5 + 1});
+    const ProgramRun run = bench.run({"sweep",       "--device",
+                                      "DEVICE",      "--waveform",
+                                      "trojuhelnik", "--from",
+                                      "10",          "--to",
+                                      "250",         "--steps",
+                                      "4",           "--log-spacing",
+                                      "--settle",    lost ? "300" : "5",
+                                      "--readings",  "4",
+                                      "--period",    "1",
+                                      "--format",    format});
+    const QStringList rows = lines(run.out);
+    if (lost) {
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("zunov-cli: Přístroj se odpojil; rozmítání skončilo po 2 "
+                                     "krocích z 4.\n"));
+        QCOMPARE(rows.size(), 3);
+        return;
+    }
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    const std::vector<zunovsim::Frame> uploads{
+        {100, 20, 10, 0}, {100, 20, 29, 0}, {100, 20, 85, 0}, {100, 20, 250, 0}};
+    std::vector<zunovsim::Frame> frames = bench.instrument.framesReceived();
+    std::erase_if(frames, [](const zunovsim::Frame &frame) { return frame[0] != 100; });
+    QCOMPARE(frames, uploads);
+    if (format == "csv") {
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.at(0), "step,waveform,value,tx,U1_n,U1_mean,U1_sd,U2_n,U2_mean,U2_sd,R_n,"
+                             "R_mean,R_sd,f_n,f_mean,f_sd,I_n,I_mean,I_sd");
+        QVERIFY2(rows.at(4).startsWith("4,Trojúhelník,250,100 20 250 0,1,"),
+                 qPrintable(rows.at(4)));
+        return;
+    }
+    QCOMPARE(rows.size(), 4);
+    const QJsonObject last = QJsonDocument::fromJson(rows.at(3).toUtf8()).object();
+    QCOMPARE(last["step"].toInt(), 4);
+    QCOMPARE(last["waveform"].toString(), "Trojúhelník");
+    QCOMPARE(last["U1_n"].toInt(), 1);
+    QCOMPARE(last["U1_mean"].toDouble(), 10.0);
+    // The emulator's 50 Hz against a 20 Hz corner: about 3.7 V.
+    QVERIFY(std::abs(last["U2_mean"].toDouble() - 3.7) < 0.3);
 }
 
 void tst_ZunovCli::stopSignalWaitsForTheReply_data()

@@ -12,6 +12,7 @@
 
 #include <QChart>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QMenu>
 #include <QShortcut>
 #include <QTime>
@@ -71,6 +72,14 @@ void fitAxis(QValueAxis *axis, double lowest, double highest)
     axis->applyNiceNumbers();
 }
 
+void moveToAxis(QAbstractSeries *series, QAbstractAxis *from, QAbstractAxis *to)
+{
+    if (series->attachedAxes().contains(to))
+        return;
+    series->detachAxis(from);
+    series->attachAxis(to);
+}
+
 } // namespace
 
 SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *parent)
@@ -79,6 +88,7 @@ SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *
     , ui(std::make_unique<Ui::SweepWindow>())
     , m_gain(new QLineSeries)
     , m_valueAxis(new QValueAxis)
+    , m_logValueAxis(new QLogValueAxis)
     , m_quantityAxis(new QValueAxis)
     , m_gainAxis(new QValueAxis)
 {
@@ -91,27 +101,33 @@ SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *
     QChart *chart = ui->Plot->chart();
     chart->setLocalizeNumbers(true);
     chart->addAxis(m_valueAxis, Qt::AlignBottom);
+    chart->addAxis(m_logValueAxis, Qt::AlignBottom);
     chart->addAxis(m_quantityAxis, Qt::AlignLeft);
     chart->addAxis(m_gainAxis, Qt::AlignRight);
-    m_valueAxis->setTitleText(QStringLiteral("Hodnota frekvence"));
-    m_valueAxis->setLabelFormat(QStringLiteral("%d"));
+    for (QAbstractAxis *axis :
+         {static_cast<QAbstractAxis *>(m_valueAxis), static_cast<QAbstractAxis *>(m_logValueAxis)})
+        axis->setTitleText(QStringLiteral("Hodnota frekvence"));
+    m_valueAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_logValueAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_logValueAxis->setMinorTickCount(8);
     m_gainAxis->setTitleText(QStringLiteral("U2/U1 [dB]"));
     m_shown = {ui->PlotU1, ui->PlotU2, ui->PlotR, ui->PlotF, ui->PlotI};
     for (Quantity quantity : AllQuantities) {
         auto *series = new QLineSeries;
         series->setName(quantityName(quantity).toString());
-        series->setColor(SeriesColours[size_t(quantity)]);
         series->setPointsVisible(true);
         chart->addSeries(series);
+        // After addSeries, which gives the chart theme's colour.
+        series->setPen(QPen(SeriesColours[size_t(quantity)], 2));
         series->attachAxis(m_valueAxis);
         series->attachAxis(m_quantityAxis);
         m_series[size_t(quantity)] = series;
         connect(m_shown[size_t(quantity)], &QCheckBox::toggled, this, &SweepWindow::plot);
     }
     m_gain->setName(QStringLiteral("U2/U1 [dB]"));
-    m_gain->setColor(GainColour);
     m_gain->setPointsVisible(true);
     chart->addSeries(m_gain);
+    m_gain->setPen(QPen(GainColour, 2, Qt::DashLine));
     m_gain->attachAxis(m_valueAxis);
     m_gain->attachAxis(m_gainAxis);
     connect(ui->PlotGain, &QCheckBox::toggled, this, &SweepWindow::plot);
@@ -249,8 +265,24 @@ void SweepWindow::showTimeLeft()
 void SweepWindow::plot()
 {
     const SweepSettings settings = m_run ? m_run->settings() : shownSettings();
-    fitAxis(m_valueAxis, std::min(settings.from, settings.to),
-            std::max(settings.from, settings.to));
+    const int lowestValue = std::min(settings.from, settings.to);
+    const int highestValue = std::max(settings.from, settings.to);
+    // A logarithmic sweep on a logarithmic axis, so that its steps stand
+    // evenly apart.
+    const bool logarithmic = settings.logSpacing && lowestValue > 0;
+    QAbstractAxis *valueAxis = logarithmic ? static_cast<QAbstractAxis *>(m_logValueAxis)
+                                           : static_cast<QAbstractAxis *>(m_valueAxis);
+    QAbstractAxis *otherAxis = logarithmic ? static_cast<QAbstractAxis *>(m_valueAxis)
+                                           : static_cast<QAbstractAxis *>(m_logValueAxis);
+    for (QLineSeries *series : m_series)
+        moveToAxis(series, otherAxis, valueAxis);
+    moveToAxis(m_gain, otherAxis, valueAxis);
+    valueAxis->setVisible(true);
+    otherAxis->setVisible(false);
+    if (logarithmic)
+        m_logValueAxis->setRange(lowestValue * 0.9, highestValue * 1.1);
+    else
+        fitAxis(m_valueAxis, lowestValue, highestValue);
     const std::vector<SweepStep> noSteps;
     const std::vector<SweepStep> &steps = m_run ? m_run->steps() : noSteps;
 

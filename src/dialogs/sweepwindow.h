@@ -13,6 +13,7 @@ class SweepWindow;
 class InstrumentSession;
 class QCheckBox;
 class QLineSeries;
+class QLogValueAxis;
 class QValueAxis;
 
 // "ZUNOV - Rozmítání": the generator stepped through its frequency values
@@ -63,6 +64,7 @@ private:
     std::array<QCheckBox *, AllQuantities.size()> m_shown{};
     QLineSeries *m_gain;
     QValueAxis *m_valueAxis;
+    QLogValueAxis *m_logValueAxis;
     QValueAxis *m_quantityAxis;
     QValueAxis *m_gainAxis;
     QTimer m_clock; // the time left, while a sweep runs

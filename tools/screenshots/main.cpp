@@ -8,6 +8,7 @@
 #include "app/tt_zunov.h"
 #include "dialogs/limitswindow.h"
 #include "dialogs/statisticswindow.h"
+#include "dialogs/sweepwindow.h"
 #include "dialogs/tfrmoprogramu.h"
 #include "dialogs/tnapoved.h"
 #include "dialogs/tnast.h"
@@ -41,6 +42,7 @@ constexpr int kPollsBeforeShot = 150;
 constexpr int kWaitLimitMs = 30000;
 constexpr int kSliderPosition = -180;
 constexpr int kE24Row = 1;
+constexpr double kSweepCornerHz = 20;
 
 bool waitUntil(const std::function<bool()> &done)
 {
@@ -155,6 +157,24 @@ int main(int argc, char *argv[])
     limits.recordingPath = QStringLiteral("meze.csv");
     windows.limitsWindow()->showSettings(limits);
     shooter.shoot(windows.limitsWindow(), "meze");
+
+    // A sweep over the emulator's low-pass, as the guide describes it.
+    instrument.setBench(kSweepCornerHz);
+    control<QAction>(main, "Rozmitani1")->trigger();
+    SweepWindow *sweep = windows.sweepWindow();
+    SweepSettings sweepSettings;
+    sweepSettings.from = 1;
+    sweepSettings.steps = 24;
+    sweepSettings.logSpacing = true;
+    sweepSettings.settleMs = 20;
+    sweepSettings.readings = 8;
+    sweepSettings.periodMs = 5;
+    sweep->showSettings(sweepSettings);
+    control<QCheckBox>(sweep, "PlotGain")->setChecked(true);
+    sweep->start();
+    if (!waitUntil([&] { return !sweep->run()->isActive(); }))
+        qFatal("the sweep did not end");
+    shooter.shoot(sweep, "rozmitani");
 
     windows.settingsWindow()->show();
     shooter.shoot(windows.settingsWindow(), "nastaveni");
