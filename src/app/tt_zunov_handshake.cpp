@@ -2,6 +2,7 @@
 // four one-shot timers, one echo step each; the session runs the step and
 // the chain goes on when its echo has come back or has not.
 #include "app/tt_zunov.h"
+#include "dialogs/sweepwindow.h"
 #include "dialogs/tpripoj.h"
 #include "link/handshake.h"
 #include "link/instrumentsession.h"
@@ -22,6 +23,8 @@ void TT_ZUNOV::Pripojit1Click()
         return;
     }
     m_windows->connect.show();
+    // The test's four bytes must reach the instrument in a row.
+    m_windows->sweep.allowStart(false);
     Timer4->setEnabled(true);
     m_windows->connect.setProgress(0);
 }
@@ -86,4 +89,5 @@ void TT_ZUNOV::finishHandshake(bool linkUp)
     }
     m_windows->connect.setProgress(0);
     m_windows->connect.close();
+    m_windows->sweep.allowStart(true);
 }

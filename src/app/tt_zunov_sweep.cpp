@@ -35,11 +35,10 @@ void TT_ZUNOV::sweepRunning(bool running)
     } else {
         Timer2->setEnabled(m_pollingBeforeSweep);
     }
-    for (QWidget *control :
-         {static_cast<QWidget *>(ui->cas1), static_cast<QWidget *>(ui->Button2),
-          static_cast<QWidget *>(ui->RadioButton1), static_cast<QWidget *>(ui->RadioButton2),
-          static_cast<QWidget *>(ui->RadioButton3), static_cast<QWidget *>(ui->RadioButton4),
-          static_cast<QWidget *>(ui->RadioButton5)})
+    const QList<QWidget *> generatorControls{ui->cas1,         ui->Button2,      ui->RadioButton1,
+                                             ui->RadioButton2, ui->RadioButton3, ui->RadioButton4,
+                                             ui->RadioButton5};
+    for (QWidget *control : generatorControls)
         control->setEnabled(!running);
     ui->Pripojit1->setEnabled(!running);
     wakeStatusTick();

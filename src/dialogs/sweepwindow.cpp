@@ -177,9 +177,15 @@ void SweepWindow::showSettings(const SweepSettings &settings)
     ui->Period->setValue(settings.periodMs);
 }
 
+void SweepWindow::allowStart(bool allowed)
+{
+    m_startAllowed = allowed;
+    showRunState();
+}
+
 void SweepWindow::start()
 {
-    if (m_run && m_run->isActive())
+    if ((m_run && m_run->isActive()) || !m_startAllowed)
         return;
     const SweepSettings settings = shownSettings();
     if (!settings.isValid()) {
@@ -246,7 +252,7 @@ void SweepWindow::showRunState()
     const bool active = m_run && m_run->isActive();
     const bool paused = m_run && m_run->state() == SweepRun::State::Paused;
     ui->Settings->setEnabled(!active);
-    ui->Start->setEnabled(!active);
+    ui->Start->setEnabled(!active && m_startAllowed);
     ui->Stop->setEnabled(active);
     ui->Resume->setEnabled(paused);
     ui->Save->setEnabled(m_run && !m_run->steps().empty());

@@ -39,6 +39,8 @@ public:
     void start();
     void stop();
     void resume();
+    // While the connect test runs, a sweep waits for it to end.
+    void allowStart(bool allowed);
 
 signals:
     // A sweep began, or ended however it ended.
@@ -68,4 +70,5 @@ private:
     QValueAxis *m_quantityAxis;
     QValueAxis *m_gainAxis;
     QTimer m_clock; // the time left, while a sweep runs
+    bool m_startAllowed = true;
 };
