@@ -2,6 +2,7 @@
 // shown value with their marker beside it.
 #include "app/tt_zunov.h"
 #include "dialogs/statisticswindow.h"
+#include "dialogs/sweepwindow.h"
 #include "dialogs/trendwindow.h"
 #include "ui_tt_zunov.h"
 
@@ -55,6 +56,12 @@ void TT_ZUNOV::Prubeh1Click()
 {
     if (m_windows)
         bringUp(m_windows->trend);
+}
+
+void TT_ZUNOV::Rozmitani1Click()
+{
+    if (m_windows)
+        bringUp(m_windows->sweep);
 }
 
 void TT_ZUNOV::holdValue(Quantity quantity, bool held)

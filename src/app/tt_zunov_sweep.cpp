@@ -6,15 +6,6 @@
 #include "generator/waveform.h"
 #include "ui_tt_zunov.h"
 
-void TT_ZUNOV::Rozmitani1Click()
-{
-    if (!m_windows)
-        return;
-    m_windows->sweep.show();
-    m_windows->sweep.raise();
-    m_windows->sweep.activateWindow();
-}
-
 void TT_ZUNOV::connectSweep(SweepWindow &window)
 {
     connect(&window, &SweepWindow::sweepRunning, this, &TT_ZUNOV::sweepRunning);
