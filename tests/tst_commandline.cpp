@@ -19,30 +19,37 @@ void tst_CommandLine::parsing_data()
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("logFile");
     QTest::addColumn<bool>("failed");
+    QTest::addColumn<QString>("language");
 
     QTest::newRow("nothing") << QStringList{} << ""
                              << ""
-                             << "" << false;
+                             << "" << false << QString();
     QTest::newRow("all values") << QStringList{"--workdir", "/w", "--device=/dev/ttyUSB0", "--log",
                                                "a b.csv"}
                                 << "/w"
                                 << "/dev/ttyUSB0"
-                                << "a b.csv" << false;
+                                << "a b.csv" << false << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << ""
                                     << ""
-                                    << "" << true;
+                                    << "" << true << QString();
     QTest::newRow("value missing") << QStringList{"--device"} << ""
                                    << ""
-                                   << "" << true;
+                                   << "" << true << QString();
     QTest::newRow("stray argument") << QStringList{"COM1"} << ""
                                     << ""
-                                    << "" << true;
+                                    << "" << true << QString();
     QTest::newRow("working folder without a name") << QStringList{"--workdir="} << ""
                                                    << ""
-                                                   << "" << true;
+                                                   << "" << true << QString();
+    QTest::newRow("English") << QStringList{"--lang", "en"} << ""
+                             << ""
+                             << "" << false << "en";
+    QTest::newRow("a language it does not speak") << QStringList{"--lang", "de"} << ""
+                                                  << ""
+                                                  << "" << true << QString();
     QTest::newRow("two working folders") << QStringList{"--workdir", "/w", "--user-workdir"} << "/w"
                                          << ""
-                                         << "" << true;
+                                         << "" << true << QString();
 }
 
 void tst_CommandLine::parsing()
@@ -52,6 +59,7 @@ void tst_CommandLine::parsing()
     QFETCH(QString, device);
     QFETCH(QString, logFile);
     QFETCH(bool, failed);
+    QFETCH(QString, language);
     const CommandLine line = parseCommandLine(arguments);
     QCOMPARE(!line.error.isEmpty(), failed);
     if (failed)
@@ -59,6 +67,7 @@ void tst_CommandLine::parsing()
     QCOMPARE(line.workdir, workdir);
     QCOMPARE(line.device, device);
     QCOMPARE(line.logFile, logFile);
+    QCOMPARE(line.language, language);
 }
 
 void tst_CommandLine::terminalOptionsIgnoreTheRest()

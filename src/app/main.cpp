@@ -7,6 +7,7 @@
 #include "config/configuration.h"
 #include "link/portlist.h"
 #include "platform/application.h"
+#include "platform/language.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -87,6 +88,10 @@ int main(int argc, char *argv[])
     Configuration configuration = readConfiguration(configurationFilePath());
     if (!device.isEmpty())
         configuration.device = device;
+    // The option for this run, else the settings file; a language the
+    // program does not know leaves it in Czech.
+    useLanguage(options.language.isEmpty() ? configuration.language.value_or(Language::Czech)
+                                           : options.language);
     AppWindows windows(configuration);
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();

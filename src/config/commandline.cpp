@@ -26,6 +26,9 @@ QList<OptionText> optionTexts()
         {{QStringLiteral("log")},
          QStringLiteral("soubor"),
          QStringLiteral("od spuštění zaznamenává měření do souboru CSV")},
+        {{QStringLiteral("lang")},
+         QStringLiteral("cs|en"),
+         QStringLiteral("jazyk oken pro tento běh (cs česky, en anglicky)")},
     };
 }
 
@@ -63,6 +66,10 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.userWorkdir = parser.isSet(QStringLiteral("user-workdir"));
     line.device = parser.value(QStringLiteral("device"));
     line.logFile = parser.value(QStringLiteral("log"));
+    line.language = parser.value(QStringLiteral("lang"));
+    const QStringList languages{QStringLiteral("cs"), QStringLiteral("en")};
+    if (parser.isSet(QStringLiteral("lang")) && !languages.contains(line.language))
+        line.error = QStringLiteral("Neznámý jazyk „%1“; zvolte cs nebo en.").arg(line.language);
     if (line.userWorkdir && parser.isSet(QStringLiteral("workdir")))
         line.error = QStringLiteral("Volby --workdir a --user-workdir nelze použít spolu.");
     else if (parser.isSet(QStringLiteral("workdir")) && line.workdir.isEmpty())

@@ -14,6 +14,7 @@ struct CommandLine
     QString workdir;          // work in this folder; empty: the current one
     QString device;           // open this device for this run; empty: as configured
     QString logFile;          // record measurements to this file from the start
+    QString language;         // "cs" or "en" for this run; empty: as configured
     QString error;            // not empty: the arguments were wrong, and this says why
 };
 

@@ -23,5 +23,6 @@ Configuration readConfiguration(const QString &path)
                                      .value_or(kDefaultPollPeriodMs);
     configuration.deviceText = text.value(section, QString::fromLatin1(kDeviceKey));
     configuration.device = configuration.deviceText.value_or(QString());
+    configuration.language = text.value(section, QString::fromLatin1(kLanguageKey));
     return configuration;
 }

@@ -11,6 +11,8 @@ inline constexpr char kPortKey[] = "Port";
 inline constexpr char kPollPeriodKey[] = "TSER";
 // A device path opened instead of the port by number; absent or empty: by number.
 inline constexpr char kDeviceKey[] = "Zarizeni";
+// The language of the windows, "cs" or "en"; absent: Czech.
+inline constexpr char kLanguageKey[] = "Jazyk";
 
 // Used when the file gives no usable port number.
 inline constexpr qint32 kDefaultPort = 1;
@@ -27,6 +29,7 @@ struct Configuration
     std::optional<QString> portText;
     std::optional<QString> pollPeriodText;
     std::optional<QString> deviceText;
+    std::optional<QString> language;
 };
 
 // The working directory, not the program's folder: the settings go with the
