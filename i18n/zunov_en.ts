@@ -2,6 +2,224 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="cs_CZ">
 <context>
+    <name>AppError</name>
+    <message>
+        <source>%1 (soubor patří jinému uživateli nebo skupině)</source>
+        <translation>%1 (the file belongs to another user or group)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>vypíše tuto nápovědu</source>
+        <translation>print this help</translation>
+    </message>
+    <message>
+        <source>vypíše verzi programu</source>
+        <translation>print the program&apos;s version</translation>
+    </message>
+    <message>
+        <source>složka</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>pracuje v této složce; chybějící datové soubory do ní zkopíruje</source>
+        <translation>work in this folder; copy the missing data files into it</translation>
+    </message>
+    <message>
+        <source>totéž ve složce uživatele ~/.local/share/zunov (přesněji $XDG_DATA_HOME/zunov)</source>
+        <translation>the same in the user&apos;s folder ~/.local/share/zunov (more precisely $XDG_DATA_HOME/zunov)</translation>
+    </message>
+    <message>
+        <source>cesta</source>
+        <translation>path</translation>
+    </message>
+    <message>
+        <source>pro tento běh otevře toto sériové zařízení</source>
+        <translation>open this serial device for this run</translation>
+    </message>
+    <message>
+        <source>vypíše nalezené sériové porty</source>
+        <translation>list the serial ports found</translation>
+    </message>
+    <message>
+        <source>soubor</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>od spuštění zaznamenává měření do souboru CSV</source>
+        <translation>record measurements to a CSV file from the start</translation>
+    </message>
+    <message>
+        <source>jazyk oken pro tento běh (cs česky, en anglicky)</source>
+        <translation>language of the windows for this run (cs Czech, en English)</translation>
+    </message>
+    <message>
+        <source>Nečekaný argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Neznámý jazyk „%1“; zvolte cs nebo en.</source>
+        <translation>Unknown language &quot;%1&quot;; choose cs or en.</translation>
+    </message>
+    <message>
+        <source>Volby --workdir a --user-workdir nelze použít spolu.</source>
+        <translation>The options --workdir and --user-workdir cannot be used together.</translation>
+    </message>
+    <message>
+        <source>Volba --workdir potřebuje složku.</source>
+        <translation>The option --workdir needs a folder.</translation>
+    </message>
+    <message>
+        <source>Použití: zunov [volby]
+Obsluha měřicího přístroje na sériovém portu.
+
+Volby:
+</source>
+        <translation>Usage: zunov [options]
+Controls a measuring instrument on a serial port.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>Volba %1 potřebuje hodnotu.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>Volba %1 nemá hodnotu.</source>
+        <translation>The option %1 takes no value.</translation>
+    </message>
+    <message>
+        <source>Neznámá volba: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Chybné argumenty: %1</source>
+        <translation>Wrong arguments: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceStatus</name>
+    <message>
+        <source>Stav: otevřeno</source>
+        <translation>State: open</translation>
+    </message>
+    <message>
+        <source>Stav: zařízení zmizelo, zkouším ho znovu otevřít</source>
+        <translation>State: the device disappeared, trying to open it again</translation>
+    </message>
+    <message>
+        <source>Stav: nelze otevřít, %1</source>
+        <translation>State: cannot open, %1</translation>
+    </message>
+    <message>
+        <source>Zařízení: %1 → %2</source>
+        <translation>Device: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Zařízení: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Emulátor přístroje (zunov-sim)</source>
+        <translation>Instrument emulator (zunov-sim)</translation>
+    </message>
+    <message>
+        <source>%1 (emulátor)</source>
+        <translation>%1 (emulator)</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPictures</name>
+    <message>
+        <source>Kopírovat</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Obrázky PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Obrázky SVG (*.svg)</source>
+        <translation>SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek SVG</source>
+        <translation>Save SVG image</translation>
+    </message>
+    <message>
+        <source>Obrázek nelze uložit do souboru %1.</source>
+        <translation>The picture cannot be saved to the file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Handshake</name>
+    <message>
+        <source>Test prvního bajtu</source>
+        <translation>Testing the first byte</translation>
+    </message>
+    <message>
+        <source>První bajt neprošel!! </source>
+        <translation>The first byte failed!! </translation>
+    </message>
+    <message>
+        <source>Test druhého bajtu</source>
+        <translation>Testing the second byte</translation>
+    </message>
+    <message>
+        <source>Druhý bajt neprošel!! </source>
+        <translation>The second byte failed!! </translation>
+    </message>
+    <message>
+        <source>Test třetího bajtu</source>
+        <translation>Testing the third byte</translation>
+    </message>
+    <message>
+        <source>Třetí bajt neprošel!! </source>
+        <translation>The third byte failed!! </translation>
+    </message>
+    <message>
+        <source>Test čtvrtého bajtu</source>
+        <translation>Testing the fourth byte</translation>
+    </message>
+    <message>
+        <source>Čtvrtý bajt neprošel!! </source>
+        <translation>The fourth byte failed!! </translation>
+    </message>
+    <message>
+        <source>ZUNOV je ONLINE</source>
+        <translation>ZUNOV is ONLINE</translation>
+    </message>
+    <message>
+        <source>Klik na připojit</source>
+        <translation>Click Connect</translation>
+    </message>
+</context>
+<context>
+    <name>LimitSettings</name>
+    <message>
+        <source>%1: hystereze ani trvání nesmí být záporné.</source>
+        <translation>%1: neither the hysteresis nor the duration may be negative.</translation>
+    </message>
+    <message>
+        <source>%1: dolní mez je nad horní mezí.</source>
+        <translation>%1: the lower limit is above the upper limit.</translation>
+    </message>
+    <message>
+        <source>%1: hystereze je větší než polovina rozpětí mezí, překročení by nikdy neskončilo.</source>
+        <translation>%1: the hysteresis is larger than half the span between the limits; a violation would never end.</translation>
+    </message>
+    <message>
+        <source>Doba před záznamem ani po něm nesmí být záporná.</source>
+        <translation>Neither the time before the recording nor the time after it may be negative.</translation>
+    </message>
+    <message>
+        <source>Zvolte soubor pro záznam při překročení mezí.</source>
+        <translation>Choose a file for the recording on a limit violation.</translation>
+    </message>
+</context>
+<context>
     <name>LimitsWindow</name>
     <message>
         <source>ZUNOV - Meze</source>
@@ -78,6 +296,161 @@
     <message>
         <source>&amp;Zavřít</source>
         <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1 u veličiny %2 není číslo: „%3“.</source>
+        <translation>%1 of %2 is not a number: “%3”.</translation>
+    </message>
+    <message>
+        <source>Soubor záznamu při překročení</source>
+        <translation>Recording file for limit violations</translation>
+    </message>
+    <message>
+        <source>Soubory CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>port používá jiný program</source>
+        <translation>another program is using the port</translation>
+    </message>
+    <message>
+        <source>port už používá jiný spuštěný ZUNOV (PID %1)</source>
+        <translation>another running ZUNOV is already using the port (PID %1)</translation>
+    </message>
+    <message>
+        <source>port používá program %1 (PID %2)</source>
+        <translation>the program %1 is using the port (PID %2)</translation>
+    </message>
+    <message>
+        <source>Je převodník připojený? Zkontrolujte kabel, nebo v okně Nastavení zvolte jiné zařízení.</source>
+        <translation>Is the adapter connected? Check the cable, or choose another device in the Settings window.</translation>
+    </message>
+    <message>
+        <source>Přidejte uživatele do skupiny dialout (sudo usermod -aG dialout $USER) a znovu se přihlaste.</source>
+        <translation>Add the user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</translation>
+    </message>
+    <message>
+        <source>Ukončete ho, nebo v okně Nastavení zvolte jiný port.</source>
+        <translation>Close it, or choose another port in the Settings window.</translation>
+    </message>
+    <message>
+        <source>Ukončete ho a zkuste to znovu.</source>
+        <translation>Close it and try again.</translation>
+    </message>
+    <message>
+        <source>V okně Nastavení zvolte sériový port, například /dev/ttyUSB0.</source>
+        <translation>Choose a serial port in the Settings window, for example /dev/ttyUSB0.</translation>
+    </message>
+    <message>
+        <source>Zkontrolujte zařízení a zkuste to znovu.</source>
+        <translation>Check the device and try again.</translation>
+    </message>
+    <message>
+        <source>zařízení neexistuje</source>
+        <translation>the device does not exist</translation>
+    </message>
+    <message>
+        <source>chybí oprávnění ke čtení a zápisu</source>
+        <translation>no permission to read and write</translation>
+    </message>
+    <message>
+        <source>není to sériové zařízení</source>
+        <translation>it is not a serial device</translation>
+    </message>
+    <message>
+        <source>Zařízení %1 nelze otevřít: %2.
+%3</source>
+        <translation>Cannot open the device %1: %2.
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>PortList</name>
+    <message>
+        <source>Nenalezen žádný sériový port.
+</source>
+        <translation>No serial port found.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingReader</name>
+    <message>
+        <source>chybný počet polí</source>
+        <translation>wrong number of fields</translation>
+    </message>
+    <message>
+        <source>chybný čas</source>
+        <translation>bad time</translation>
+    </message>
+    <message>
+        <source>neznámá veličina</source>
+        <translation>unknown quantity</translation>
+    </message>
+    <message>
+        <source>chybná hodnota</source>
+        <translation>bad value</translation>
+    </message>
+    <message>
+        <source>chybná jednotka</source>
+        <translation>bad unit</translation>
+    </message>
+    <message>
+        <source>chybné surové bajty</source>
+        <translation>bad raw bytes</translation>
+    </message>
+    <message>
+        <source>neukončené uvozovky</source>
+        <translation>unterminated quotes</translation>
+    </message>
+    <message>
+        <source>neúplný řádek</source>
+        <translation>incomplete row</translation>
+    </message>
+    <message>
+        <source>soubor není záznam ZUNOV (chybí hlavička)</source>
+        <translation>the file is not a ZUNOV recording (the header is missing)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplyInterpreter</name>
+    <message>
+        <source>Příjem</source>
+        <translation>Receiving</translation>
+    </message>
+    <message>
+        <source>Příjem U1 a U2</source>
+        <translation>Receiving U1 and U2</translation>
+    </message>
+    <message>
+        <source>Příjem R</source>
+        <translation>Receiving R</translation>
+    </message>
+    <message>
+        <source>Příjem frekvence</source>
+        <translation>Receiving frequency</translation>
+    </message>
+    <message>
+        <source>Příjem proudu</source>
+        <translation>Receiving current</translation>
+    </message>
+</context>
+<context>
+    <name>StartFolder</name>
+    <message>
+        <source>Pracovní složku %1 nelze vytvořit ani otevřít.</source>
+        <translation>The working folder %1 can be neither created nor opened.</translation>
+    </message>
+    <message>
+        <source>Datové soubory programu nebyly nalezeny ve složce %1.</source>
+        <translation>The program&apos;s data files were not found in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Do pracovní složky %1 nelze zkopírovat: %2.</source>
+        <translation>Cannot copy into the working folder %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -245,6 +618,62 @@
         <source>%v / %m</source>
         <translation>%v / %m</translation>
     </message>
+    <message>
+        <source>Soubory CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 se nepodařilo uložit.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Přístroj neodpovídá. Rozmítání je přerušeno: zkontrolujte přístroj a zvolte Pokračovat, nebo Stop. Změřené kroky zůstávají.</source>
+        <translation>The instrument is not answering. The sweep is interrupted: check the instrument and choose Continue, or Stop. The measured steps are kept.</translation>
+    </message>
+    <message>
+        <source>Přístroj se odpojil. Rozmítání je přerušeno: připojte ho a zvolte Pokračovat, nebo Stop. Změřené kroky zůstávají.</source>
+        <translation>The instrument was disconnected. The sweep is interrupted: connect it again and choose Continue, or Stop. The measured steps are kept.</translation>
+    </message>
+    <message>
+        <source>Logaritmické rozmístění kroků potřebuje obě hodnoty aspoň 1.</source>
+        <translation>Logarithmic step spacing needs both values to be at least 1.</translation>
+    </message>
+    <message>
+        <source>Hodnota frekvence</source>
+        <translation>Frequency value</translation>
+    </message>
+    <message>
+        <source>Obrázek &amp;PNG…</source>
+        <translation>&amp;PNG image…</translation>
+    </message>
+    <message>
+        <source>Obrázek &amp;SVG…</source>
+        <translation>&amp;SVG image…</translation>
+    </message>
+    <message>
+        <source>&amp;Data CSV…</source>
+        <translation>CSV &amp;data…</translation>
+    </message>
+    <message>
+        <source>Hotovo; změřené kroky: %1.</source>
+        <translation>Done; steps measured: %1.</translation>
+    </message>
+    <message>
+        <source>Zastaveno; změřené kroky: %1 z %2.</source>
+        <translation>Stopped; steps measured: %1 of %2.</translation>
+    </message>
+    <message>
+        <source>zbývá %1</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek PNG</source>
+        <translation>Save PNG image</translation>
+    </message>
+    <message>
+        <source>Uložit data CSV</source>
+        <translation>Save CSV data</translation>
+    </message>
 </context>
 <context>
     <name>TGraff</name>
@@ -310,6 +739,14 @@ QLabel, QPushButton { font: bold 13px &quot;Comic Sans MS&quot;; }</translation>
     <message>
         <source>Zařízení:</source>
         <translation>Device:</translation>
+    </message>
+    <message>
+        <source>Nové nastavení se projeví až po restarování programu. Proram bude nyní ukončen!! </source>
+        <translation>The new settings take effect only after the program is restarted. The program will now close.</translation>
+    </message>
+    <message>
+        <source>podle čísla portu</source>
+        <translation>by port number</translation>
     </message>
 </context>
 <context>
@@ -409,7 +846,7 @@ QStatusBar QLabel { font: 11px &quot;MS Sans Serif&quot;; }</translation>
     </message>
     <message>
         <source>Řád:</source>
-        <translation>Series:</translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>E12</source>
@@ -543,6 +980,54 @@ QStatusBar QLabel { font: 11px &quot;MS Sans Serif&quot;; }</translation>
         <source>Uložit grafy &amp;U1 a U2…</source>
         <translation>Save &amp;U1 and U2 graphs…</translation>
     </message>
+    <message>
+        <source>Žádná komunikace</source>
+        <translation>No communication</translation>
+    </message>
+    <message>
+        <source>Stav:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Akce:</source>
+        <translation>Action:</translation>
+    </message>
+    <message>
+        <source>%1 v1 na COM%2 </source>
+        <translation>%1 v1 on COM%2 </translation>
+    </message>
+    <message>
+        <source>Odelímám data pro generátor</source>
+        <translation>Sending data to the generator</translation>
+    </message>
+    <message>
+        <source>%1 pod dolní mezí</source>
+        <translation>%1 below the lower limit</translation>
+    </message>
+    <message>
+        <source>%1 nad horní mezí</source>
+        <translation>%1 above the upper limit</translation>
+    </message>
+    <message>
+        <source>Žádná odpověď</source>
+        <translation>No reply</translation>
+    </message>
+    <message>
+        <source>● ZÁZNAM</source>
+        <translation>● REC</translation>
+    </message>
+    <message>
+        <source>Soubory CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Záznam nelze spustit: soubor %1 nelze otevřít.</source>
+        <translation>Cannot start recording: the file %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.</source>
+        <translation>Recording stopped: the file %1 could not be written to.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOProgramu</name>
@@ -661,6 +1146,105 @@ QPushButton { font: bold 13px &quot;Comic Sans MS&quot;; }</translation>
     <message>
         <source>Zpět na &amp;měření</source>
         <translation>Back to &amp;measurement</translation>
+    </message>
+    <message>
+        <source>Měření</source>
+        <translation>Measurement</translation>
+    </message>
+    <message>
+        <source>Čas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Obrázek &amp;PNG…</source>
+        <translation>&amp;PNG image…</translation>
+    </message>
+    <message>
+        <source>Obrázek &amp;SVG…</source>
+        <translation>&amp;SVG image…</translation>
+    </message>
+    <message>
+        <source>&amp;Data CSV…</source>
+        <translation>CSV &amp;data…</translation>
+    </message>
+    <message>
+        <source>A: %1   B: %2   Δt = %3 s</source>
+        <translation>A: %1   B: %2   Δt = %3 s</translation>
+    </message>
+    <message>
+        <source>A: %1   B: %2   Δt = %3 s   Δ = %4</source>
+        <translation>A: %1   B: %2   Δt = %3 s   Δ = %4</translation>
+    </message>
+    <message>
+        <source>A: %1   B: %2   Δt = %3 s   Δ = %4   strmost = %5/s</source>
+        <translation>A: %1   B: %2   Δt = %3 s   Δ = %4   slope = %5/s</translation>
+    </message>
+    <message>
+        <source>Soubory CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Soubor %1 se nepodařilo uložit.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 nelze přečíst.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Soubor %1 neobsahuje žádné měření.</source>
+        <translation>The file %1 contains no measurements.</translation>
+    </message>
+    <message>
+        <source>Některé řádky souboru %1 nelze přečíst a byly vynechány:</source>
+        <translation>Some lines of the file %1 cannot be read and were skipped:</translation>
+    </message>
+    <message>
+        <source>řádek %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>… a dalších %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Záznam: %1</source>
+        <translation>Recording: %1</translation>
+    </message>
+    <message>
+        <source>Uložit obrázek PNG</source>
+        <translation>Save PNG image</translation>
+    </message>
+    <message>
+        <source>Uložit data CSV</source>
+        <translation>Save CSV data</translation>
+    </message>
+    <message>
+        <source>Otevřít záznam</source>
+        <translation>Open recording</translation>
+    </message>
+</context>
+<context>
+    <name>Waveform</name>
+    <message>
+        <source>Sinus</source>
+        <translation>Sine</translation>
+    </message>
+    <message>
+        <source>Sinus 1/2</source>
+        <translation>Half sine</translation>
+    </message>
+    <message>
+        <source>Obdélník</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Pila</source>
+        <translation>Sawtooth</translation>
+    </message>
+    <message>
+        <source>Trojúhelník</source>
+        <translation>Triangle</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "platform/profilefile.h"
 #include "record/rowfields.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -32,14 +33,18 @@ QString problemOf(Quantity quantity, const QuantityLimits &limits)
 {
     const QString name = quantityName(quantity).toString();
     if (!(limits.hysteresis >= 0) || limits.minimumDurationMs < 0)
-        return QStringLiteral("%1: hystereze ani trvání nesmí být záporné.").arg(name);
+        return QCoreApplication::translate("LimitSettings",
+                                           "%1: hystereze ani trvání nesmí být záporné.")
+            .arg(name);
     if (!limits.lower || !limits.upper)
         return {};
     if (*limits.lower > *limits.upper)
-        return QStringLiteral("%1: dolní mez je nad horní mezí.").arg(name);
+        return QCoreApplication::translate("LimitSettings", "%1: dolní mez je nad horní mezí.")
+            .arg(name);
     if (*limits.lower + limits.hysteresis > *limits.upper - limits.hysteresis)
-        return QStringLiteral("%1: hystereze je větší než polovina rozpětí mezí, překročení by "
-                              "nikdy neskončilo.")
+        return QCoreApplication::translate("LimitSettings",
+                                           "%1: hystereze je větší než polovina rozpětí mezí, "
+                                           "překročení by nikdy neskončilo.")
             .arg(name);
     return {};
 }
@@ -126,9 +131,11 @@ QString LimitSettings::validate() const
             return problem;
     }
     if (preTriggerSeconds < 0 || postTriggerSeconds < 0)
-        return QStringLiteral("Doba před záznamem ani po něm nesmí být záporná.");
+        return QCoreApplication::translate("LimitSettings",
+                                           "Doba před záznamem ani po něm nesmí být záporná.");
     if (triggeredRecording && recordingPath.isEmpty())
-        return QStringLiteral("Zvolte soubor pro záznam při překročení mezí.");
+        return QCoreApplication::translate("LimitSettings",
+                                           "Zvolte soubor pro záznam při překročení mezí.");
     return {};
 }
 

@@ -83,15 +83,19 @@ int main(int argc, char *argv[])
     const QString device = absolute(options.device);
 
     const auto startCheck = StartCheck::fromEnvironment();
+    // The option for this run, else the settings file; a language the
+    // program does not know leaves it in Czech. The option is known at once,
+    // so that the working folder's problems are told in it too; the settings
+    // file only once the program is in its folder.
+    if (!options.language.isEmpty())
+        useLanguage(options.language);
     if (!enterStartFolder(options))
         return kWorkFolderUnusableStatus;
     Configuration configuration = readConfiguration(configurationFilePath());
     if (!device.isEmpty())
         configuration.device = device;
-    // The option for this run, else the settings file; a language the
-    // program does not know leaves it in Czech.
-    useLanguage(options.language.isEmpty() ? configuration.language.value_or(Language::Czech)
-                                           : options.language);
+    if (options.language.isEmpty())
+        useLanguage(configuration.language.value_or(Language::Czech));
     AppWindows windows(configuration);
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();

@@ -9,10 +9,20 @@
 
 namespace {
 
-const QString FolderUnusableText = QStringLiteral("Pracovní složku %1 nelze vytvořit ani otevřít.");
-const QString DataFolderMissingText =
-    QStringLiteral("Datové soubory programu nebyly nalezeny ve složce %1.");
-const QString CopyFailedText = QStringLiteral("Do pracovní složky %1 nelze zkopírovat: %2.");
+// The messages come before the windows: in the language of the command
+// line, if it named one, else in Czech.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("StartFolder", text);
+}
+
+const char *const FolderUnusableText =
+    QT_TRANSLATE_NOOP("StartFolder", "Pracovní složku %1 nelze vytvořit ani otevřít.");
+const char *const DataFolderMissingText =
+    QT_TRANSLATE_NOOP("StartFolder", "Datové soubory programu nebyly nalezeny ve složce %1.");
+// %2: the files that could not be copied.
+const char *const CopyFailedText =
+    QT_TRANSLATE_NOOP("StartFolder", "Do pracovní složky %1 nelze zkopírovat: %2.");
 
 QString requestedFolder(const CommandLine &options)
 {
@@ -37,14 +47,15 @@ bool enterStartFolder(const CommandLine &options)
     const QString dataFolder = installedDataFolder(QCoreApplication::applicationDirPath());
     const WorkFolderReport report = prepareWorkFolder(folder, dataFolder);
     if (!report.usable || !QDir::setCurrent(folder)) {
-        showError(FolderUnusableText.arg(shown(folder)));
+        showError(translated(FolderUnusableText).arg(shown(folder)));
         return false;
     }
     // The program goes on in the folder and copes with a missing file as it
     // does in any folder.
     if (!report.dataFolderFound)
-        showError(DataFolderMissingText.arg(shown(dataFolder)));
+        showError(translated(DataFolderMissingText).arg(shown(dataFolder)));
     else if (!report.failed.isEmpty())
-        showError(CopyFailedText.arg(shown(folder), report.failed.join(QStringLiteral(", "))));
+        showError(translated(CopyFailedText)
+                      .arg(shown(folder), report.failed.join(QStringLiteral(", "))));
     return true;
 }

@@ -13,6 +13,7 @@
 #include "record/recordfile.h"
 #include "ui_tt_zunov.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -20,7 +21,8 @@ namespace {
 constexpr int StatusTickMs = 100;
 constexpr int HandshakeStepMs = 500;
 
-const QString NoCommunicationText = QStringLiteral("Žádná komunikace");
+// Translated where it is shown: the translation is chosen after start-up.
+const char *const NoCommunicationText = QT_TRANSLATE_NOOP("TT_ZUNOV", "Žádná komunikace");
 
 // A poll period of 0 or below (absent, not a number, or typed with a minus)
 // means the program never polls; the timers are never handed a negative value.
@@ -33,8 +35,11 @@ int pollInterval(int pollPeriodMs)
 QList<StatusBarPanels::Panel> initialStatusPanels()
 {
     return {
-        {QStringLiteral("Stav:"), 40}, {StatusPanel::OfflineText, 60}, {QString(), 100},
-        {QStringLiteral("Akce:"), 50}, {NoCommunicationText, 50},
+        {QCoreApplication::translate("TT_ZUNOV", "Stav:"), 40},
+        {StatusPanel::OfflineText, 60},
+        {QString(), 100},
+        {QCoreApplication::translate("TT_ZUNOV", "Akce:"), 50},
+        {QCoreApplication::translate("TT_ZUNOV", NoCommunicationText), 50},
     };
 }
 
@@ -72,8 +77,8 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     connect(m_session.get(), &InstrumentSession::uploaded, this, &TT_ZUNOV::uploadEnded);
     connect(m_session.get(), &InstrumentSession::linkChanged, this, &TT_ZUNOV::wakeStatusTick);
     showDevice();
-    setWindowTitle(windowTitle() + QStringLiteral(" v1 na COM")
-                   + QString::number(configuration.port) + QLatin1Char(' '));
+    // "ZUNOV v1 na COM1 ", the trailing space included.
+    setWindowTitle(tr("%1 v1 na COM%2 ").arg(windowTitle(), QString::number(configuration.port)));
     NakresliUkazku();
     state.online = false;
     Timer2->setInterval(pollInterval(state.pollPeriodMs));
@@ -225,5 +230,5 @@ void TT_ZUNOV::Timer3Timer()
     if (m_pollUnderWay)
         return;
     Timer3->setEnabled(false);
-    m_panels->setText(StatusPanel::LastAction, NoCommunicationText);
+    m_panels->setText(StatusPanel::LastAction, tr(NoCommunicationText));
 }

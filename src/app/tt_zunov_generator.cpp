@@ -12,9 +12,11 @@
 
 namespace {
 
+// The same in every language.
 const QString UploadLinkText = QStringLiteral("OFFLINE generator");
-// Spelt the way the instrument's users have always seen it.
-const QString UploadActionText = QStringLiteral("Odelímám data pro generátor");
+// Spelt the way the instrument's users have always seen it; translated where
+// it is shown.
+const char *const UploadActionText = QT_TRANSLATE_NOOP("TT_ZUNOV", "Odelímám data pro generátor");
 
 } // namespace
 
@@ -83,7 +85,7 @@ void TT_ZUNOV::Button2Click()
     // from the last poll, and no poll follows.
     wakeStatusTick();
     Timer3->setEnabled(true);
-    m_panels->setText(StatusPanel::LastAction, UploadActionText);
+    m_panels->setText(StatusPanel::LastAction, tr(UploadActionText));
     // A poll since the last generator control left the poll command in the
     // frame; the upload always sends the generator settings.
     state.tx[0] = Command::Generator;

@@ -79,13 +79,13 @@ void TT_ZUNOV::echoReceived(int step, std::optional<uint8_t> received)
 void TT_ZUNOV::finishHandshake(bool linkUp)
 {
     if (linkUp) {
-        showMessage(Handshake::OnlineMessage);
+        showMessage(Handshake::onlineMessage());
         state.online = true;
         m_session->handshakePassed();
         Timer2->setEnabled(true);
         wakeStatusTick();
     } else {
-        m_windows->connect.setStepText(Handshake::RetryText);
+        m_windows->connect.setStepText(Handshake::retryText());
     }
     m_windows->connect.setProgress(0);
     m_windows->connect.close();

@@ -17,8 +17,9 @@
 namespace {
 
 const QColor ViolationColour(200, 0, 0);
-const QString BelowText = QStringLiteral("%1 pod dolní mezí");
-const QString AboveText = QStringLiteral("%1 nad horní mezí");
+// %1 is the quantity's name; translated where they are shown.
+const char *const BelowText = QT_TRANSLATE_NOOP("TT_ZUNOV", "%1 pod dolní mezí");
+const char *const AboveText = QT_TRANSLATE_NOOP("TT_ZUNOV", "%1 nad horní mezí");
 
 } // namespace
 
@@ -119,8 +120,8 @@ void TT_ZUNOV::showLimitState()
             label->setPalette(palette);
         }
         if (outside) {
-            violations
-                << (state == LimitState::Below ? BelowText : AboveText).arg(quantityName(quantity));
+            violations << tr(state == LimitState::Below ? BelowText : AboveText)
+                              .arg(quantityName(quantity));
         }
     }
     m_limitStatus->setText(violations.join(QStringLiteral(", ")));

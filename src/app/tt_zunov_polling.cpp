@@ -15,7 +15,8 @@
 
 namespace {
 
-const QString NoReplyText = QStringLiteral("Žádná odpověď");
+// Translated where it is shown: the translation is chosen after start-up.
+const char *const NoReplyText = QT_TRANSLATE_NOOP("TT_ZUNOV", "Žádná odpověď");
 constexpr int GraphColour = 255; // red
 
 void feed(TPerformanceGraph *graph, int value)
@@ -29,7 +30,7 @@ void feed(TPerformanceGraph *graph, int value)
 void TT_ZUNOV::Timer2Timer()
 {
     Timer3->setEnabled(true);
-    m_panels->setText(StatusPanel::LastAction, ActionText::Receiving.toString());
+    m_panels->setText(StatusPanel::LastAction, shownActionText(ActionText::Receiving));
     state.tx[0] = Command::Poll;
     m_session->poll(state.tx);
     m_pollUnderWay = true;
@@ -42,7 +43,7 @@ void TT_ZUNOV::pollEnded(const Frame &reply, int received)
     if (received < int(reply.size())) {
         // Showing what is left of an earlier reply would pass old values off
         // as new ones; a reply counts only when all four bytes came.
-        m_panels->setText(StatusPanel::LastAction, NoReplyText);
+        m_panels->setText(StatusPanel::LastAction, tr(NoReplyText));
         return;
     }
     showValuesAsCurrent(true);

@@ -16,12 +16,15 @@
 
 namespace {
 
-const QString RecordingMarker = QStringLiteral("● ZÁZNAM");
-const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
-const QString CannotStartText = QStringLiteral("Záznam nelze spustit: soubor %1 nelze otevřít.");
-const QString StoppedText =
-    QStringLiteral("Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.");
+// Translated where they are shown: the translation is chosen after start-up.
+const char *const RecordingMarker = QT_TRANSLATE_NOOP("TT_ZUNOV", "● ZÁZNAM");
+const char *const CsvFilter = QT_TRANSLATE_NOOP("TT_ZUNOV", "Soubory CSV (*.csv)");
+const char *const CannotStartText =
+    QT_TRANSLATE_NOOP("TT_ZUNOV", "Záznam nelze spustit: soubor %1 nelze otevřít.");
+const char *const StoppedText =
+    QT_TRANSLATE_NOOP("TT_ZUNOV", "Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.");
 
+// File names, the same in every language.
 const QString RecordingName = QStringLiteral("zunov");
 const QString CurrentGraphName = QStringLiteral("zunov-proud");
 const QString VoltageGraphsName = QStringLiteral("zunov-u1-u2");
@@ -54,7 +57,7 @@ bool TT_ZUNOV::startRecording(const QString &path)
 {
     auto file = std::make_unique<RecordFile>(path);
     if (!file->isOpen()) {
-        showError(CannotStartText.arg(path));
+        showError(tr(CannotStartText).arg(path));
         return false;
     }
     m_recording = std::move(file);
@@ -73,7 +76,7 @@ void TT_ZUNOV::showRecordingState()
     const bool on = isRecording();
     ui->SpustitZaznam1->setEnabled(!on);
     ui->ZastavitZaznam1->setEnabled(on);
-    m_panels->setMarker(StatusPanel::Device, on ? RecordingMarker : QString());
+    m_panels->setMarker(StatusPanel::Device, on ? tr(RecordingMarker) : QString());
 }
 
 void TT_ZUNOV::recordReply(const std::vector<Reading> &readings,
@@ -89,16 +92,16 @@ void TT_ZUNOV::recordReply(const std::vector<Reading> &readings,
     // must not try the file again.
     const QString path = m_recording->path();
     stopRecording();
-    showError(StoppedText.arg(path));
+    showError(tr(StoppedText).arg(path));
 }
 
 void TT_ZUNOV::SpustitZaznam1Click()
 {
     // A recording continues a file that exists, so the dialog does not
     // offer to replace it.
-    const QString path =
-        askSaveFileName({dialogCaption(ui->SpustitZaznam1),
-                         suggestedPath(RecordingName, QStringLiteral("csv")), CsvFilter, false});
+    const QString path = askSaveFileName({dialogCaption(ui->SpustitZaznam1),
+                                          suggestedPath(RecordingName, QStringLiteral("csv")),
+                                          tr(CsvFilter), false});
     if (!path.isEmpty())
         startRecording(path);
 }

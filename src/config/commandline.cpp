@@ -2,33 +2,44 @@
 
 #include "config/optiontable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-// In the order --help lists them.
+// In the order --help lists them. Made afresh at each use, so that the texts
+// are in the language chosen by then.
 QList<OptionText> optionTexts()
 {
     return {
-        {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("vypíše tuto nápovědu")},
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         {},
+         QCoreApplication::translate("CommandLine", "vypíše tuto nápovědu")},
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
-         QStringLiteral("vypíše verzi programu")},
+         QCoreApplication::translate("CommandLine", "vypíše verzi programu")},
         {{QStringLiteral("workdir")},
-         QStringLiteral("složka"),
-         QStringLiteral("pracuje v této složce; chybějící datové soubory do ní zkopíruje")},
+         QCoreApplication::translate("CommandLine", "složka"),
+         QCoreApplication::translate(
+             "CommandLine", "pracuje v této složce; chybějící datové soubory do ní zkopíruje")},
         {{QStringLiteral("user-workdir")},
          {},
-         QStringLiteral("totéž ve složce uživatele ~/.local/share/zunov "
-                        "(přesněji $XDG_DATA_HOME/zunov)")},
+         QCoreApplication::translate("CommandLine",
+                                     "totéž ve složce uživatele ~/.local/share/zunov "
+                                     "(přesněji $XDG_DATA_HOME/zunov)")},
         {{QStringLiteral("device")},
-         QStringLiteral("cesta"),
-         QStringLiteral("pro tento běh otevře toto sériové zařízení")},
-        {{QStringLiteral("list-ports")}, {}, QStringLiteral("vypíše nalezené sériové porty")},
+         QCoreApplication::translate("CommandLine", "cesta"),
+         QCoreApplication::translate("CommandLine", "pro tento běh otevře toto sériové zařízení")},
+        {{QStringLiteral("list-ports")},
+         {},
+         QCoreApplication::translate("CommandLine", "vypíše nalezené sériové porty")},
         {{QStringLiteral("log")},
-         QStringLiteral("soubor"),
-         QStringLiteral("od spuštění zaznamenává měření do souboru CSV")},
+         QCoreApplication::translate("CommandLine", "soubor"),
+         QCoreApplication::translate("CommandLine",
+                                     "od spuštění zaznamenává měření do souboru CSV")},
         {{QStringLiteral("lang")},
          QStringLiteral("cs|en"),
-         QStringLiteral("jazyk oken pro tento běh (cs česky, en anglicky)")},
+         QCoreApplication::translate("CommandLine",
+                                     "jazyk oken pro tento běh (cs česky, en anglicky)")},
     };
 }
 
@@ -60,8 +71,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     CommandLine line = terminalOptionsOf(parser);
     if (!parser.positionalArguments().isEmpty())
-        line.error =
-            QStringLiteral("Nečekaný argument: %1").arg(parser.positionalArguments().first());
+        line.error = QCoreApplication::translate("CommandLine", "Nečekaný argument: %1")
+                         .arg(parser.positionalArguments().first());
     line.workdir = parser.value(QStringLiteral("workdir"));
     line.userWorkdir = parser.isSet(QStringLiteral("user-workdir"));
     line.device = parser.value(QStringLiteral("device"));
@@ -69,11 +80,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.language = parser.value(QStringLiteral("lang"));
     const QStringList languages{QStringLiteral("cs"), QStringLiteral("en")};
     if (parser.isSet(QStringLiteral("lang")) && !languages.contains(line.language))
-        line.error = QStringLiteral("Neznámý jazyk „%1“; zvolte cs nebo en.").arg(line.language);
+        line.error =
+            QCoreApplication::translate("CommandLine", "Neznámý jazyk „%1“; zvolte cs nebo en.")
+                .arg(line.language);
     if (line.userWorkdir && parser.isSet(QStringLiteral("workdir")))
-        line.error = QStringLiteral("Volby --workdir a --user-workdir nelze použít spolu.");
+        line.error = QCoreApplication::translate(
+            "CommandLine", "Volby --workdir a --user-workdir nelze použít spolu.");
     else if (parser.isSet(QStringLiteral("workdir")) && line.workdir.isEmpty())
-        line.error = QStringLiteral("Volba --workdir potřebuje složku.");
+        line.error =
+            QCoreApplication::translate("CommandLine", "Volba --workdir potřebuje složku.");
     return line;
 }
 
@@ -87,8 +102,9 @@ CommandLine parseTerminalOptions(const QStringList &arguments)
 
 QString commandLineHelp()
 {
-    return QStringLiteral("Použití: zunov [volby]\n"
-                          "Obsluha měřicího přístroje na sériovém portu.\n\nVolby:\n")
+    return QCoreApplication::translate("CommandLine",
+                                       "Použití: zunov [volby]\n"
+                                       "Obsluha měřicího přístroje na sériovém portu.\n\nVolby:\n")
            + optionHelpLines(optionTexts());
 }
 

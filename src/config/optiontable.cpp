@@ -1,5 +1,7 @@
 #include "config/optiontable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kHelpNamesWidth = 24;
@@ -18,10 +20,12 @@ QString valueErrorText(const QList<OptionText> &options, const QStringList &argu
             const QString typed = dashed(name);
             const bool takesValue = !option.valueName.isEmpty();
             if (takesValue && arguments.value(arguments.size() - 1) == typed)
-                return QStringLiteral("Volba %1 potřebuje hodnotu.").arg(typed);
+                return QCoreApplication::translate("CommandLine", "Volba %1 potřebuje hodnotu.")
+                    .arg(typed);
             for (const QString &argument : arguments) {
                 if (!takesValue && argument.startsWith(typed + QLatin1Char('=')))
-                    return QStringLiteral("Volba %1 nemá hodnotu.").arg(typed);
+                    return QCoreApplication::translate("CommandLine", "Volba %1 nemá hodnotu.")
+                        .arg(typed);
             }
         }
     }
@@ -56,9 +60,10 @@ QString parserErrorText(const QCommandLineParser &parser, const QList<OptionText
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        return QStringLiteral("Neznámá volba: %1").arg(unknown.first());
+        return QCoreApplication::translate("CommandLine", "Neznámá volba: %1").arg(unknown.first());
     const QString valueError = valueErrorText(options, arguments);
     if (!valueError.isEmpty())
         return valueError;
-    return QStringLiteral("Chybné argumenty: %1").arg(parser.errorText());
+    return QCoreApplication::translate("CommandLine", "Chybné argumenty: %1")
+        .arg(parser.errorText());
 }

@@ -6,6 +6,7 @@
 #include "ui_limitswindow.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QLocale>
@@ -18,7 +19,12 @@
 namespace {
 
 enum Column { Lower, Upper, Hysteresis, Duration, Columns };
-const QString NotANumberText = QStringLiteral("%1 u veličiny %2 není číslo: „%3“.");
+
+// The window has no Q_OBJECT: its texts are translated in the context of its
+// form, and where they are shown. %1 is the column's heading, %2 the
+// quantity, %3 what was typed.
+const char *const NotANumberText =
+    QT_TRANSLATE_NOOP("LimitsWindow", "%1 u veličiny %2 není číslo: „%3“.");
 
 QString numberText(double value)
 {
@@ -55,9 +61,10 @@ LimitsWindow::LimitsWindow(const LimitSettings &initial,
             ui->Table->setItem(row, column, new QTableWidgetItem);
     }
     connect(ui->ChoosePath, &QPushButton::clicked, this, [this] {
-        const QString path = askSaveFileName({QStringLiteral("Soubor záznamu při překročení"),
-                                              ui->RecordingPath->text(),
-                                              QStringLiteral("Soubory CSV (*.csv)"), false});
+        const QString path = askSaveFileName(
+            {QCoreApplication::translate("LimitsWindow", "Soubor záznamu při překročení"),
+             ui->RecordingPath->text(),
+             QCoreApplication::translate("LimitsWindow", "Soubory CSV (*.csv)"), false});
         if (!path.isEmpty())
             ui->RecordingPath->setText(path);
     });
@@ -97,8 +104,8 @@ std::variant<LimitSettings, QString> LimitsWindow::shownSettings() const
             bool ok = true;
             const std::optional<double> value = parsed(text, ok);
             if (!ok) {
-                return NotANumberText.arg(ui->Table->horizontalHeaderItem(column)->text(), name,
-                                          text);
+                return QCoreApplication::translate("LimitsWindow", NotANumberText)
+                    .arg(ui->Table->horizontalHeaderItem(column)->text(), name, text);
             }
             if (column == Lower)
                 limits.lower = value;

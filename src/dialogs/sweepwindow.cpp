@@ -11,6 +11,7 @@
 #include "ui_sweepwindow.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMenu>
@@ -19,21 +20,50 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
 constexpr int ClockMs = 250;
+// A file name, the same in every language.
 const QString PictureName = QStringLiteral("zunov-rozmitani");
-const QString CsvFilter = QStringLiteral("Soubory CSV (*.csv)");
-const QString CannotSaveText = QStringLiteral("Soubor %1 se nepodařilo uložit.");
-const QString SilentText =
-    QStringLiteral("Přístroj neodpovídá. Rozmítání je přerušeno: zkontrolujte přístroj a zvolte "
-                   "Pokračovat, nebo Stop. Změřené kroky zůstávají.");
-const QString LostText =
-    QStringLiteral("Přístroj se odpojil. Rozmítání je přerušeno: připojte ho a zvolte "
-                   "Pokračovat, nebo Stop. Změřené kroky zůstávají.");
-const QString LogNeedsValuesText =
-    QStringLiteral("Logaritmické rozmístění kroků potřebuje obě hodnoty aspoň 1.");
+// Translated where they are shown: the translation is chosen after start-up.
+const char *const CsvFilter = QT_TRANSLATE_NOOP("SweepWindow", "Soubory CSV (*.csv)");
+const char *const CannotSaveText =
+    QT_TRANSLATE_NOOP("SweepWindow", "Soubor %1 se nepodařilo uložit.");
+const char *const SilentText =
+    QT_TRANSLATE_NOOP("SweepWindow", "Přístroj neodpovídá. Rozmítání je přerušeno: zkontrolujte "
+                                     "přístroj a zvolte Pokračovat, nebo Stop. Změřené kroky "
+                                     "zůstávají.");
+const char *const LostText =
+    QT_TRANSLATE_NOOP("SweepWindow", "Přístroj se odpojil. Rozmítání je přerušeno: připojte ho a "
+                                     "zvolte Pokračovat, nebo Stop. Změřené kroky zůstávají.");
+const char *const LogNeedsValuesText = QT_TRANSLATE_NOOP(
+    "SweepWindow", "Logaritmické rozmístění kroků potřebuje obě hodnoty aspoň 1.");
+
+// The waveforms' names as the generator panel gives them, for the
+// translation tools: the list shows them translated, while the sweep's table
+// keeps them as they are, whatever the language.
+constexpr std::array<const char *, Waveforms::All.size()> WaveformNames{
+    QT_TRANSLATE_NOOP("Waveform", "Sinus"), QT_TRANSLATE_NOOP("Waveform", "Sinus 1/2"),
+    QT_TRANSLATE_NOOP("Waveform", "Obdélník"), QT_TRANSLATE_NOOP("Waveform", "Pila"),
+    QT_TRANSLATE_NOOP("Waveform", "Trojúhelník")};
+
+constexpr bool namesAsOnThePanel()
+{
+    for (size_t index = 0; index < WaveformNames.size(); ++index) {
+        if (std::string_view(WaveformNames[index]) != Waveforms::All[index].panelName)
+            return false;
+    }
+    return true;
+}
+static_assert(namesAsOnThePanel(), "a waveform was renamed: the list for translation must follow");
+
+QString shownName(const Waveform &waveform)
+{
+    return QCoreApplication::translate("Waveform", waveform.panelName);
+}
+
 const std::array<QColor, AllQuantities.size()> SeriesColours{QColor(200, 0, 0), QColor(0, 90, 200),
                                                              QColor(0, 140, 0), QColor(150, 0, 150),
                                                              QColor(200, 120, 0)};
@@ -94,7 +124,7 @@ SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *
 {
     ui->setupUi(this);
     for (const Waveform &waveform : Waveforms::All)
-        ui->Waveform->addItem(waveform.name(), waveform.code);
+        ui->Waveform->addItem(shownName(waveform), waveform.code);
     if (pollPeriodMs > 0)
         ui->Period->setValue(pollPeriodMs);
 
@@ -106,7 +136,7 @@ SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *
     chart->addAxis(m_gainAxis, Qt::AlignRight);
     for (QAbstractAxis *axis :
          {static_cast<QAbstractAxis *>(m_valueAxis), static_cast<QAbstractAxis *>(m_logValueAxis)})
-        axis->setTitleText(QStringLiteral("Hodnota frekvence"));
+        axis->setTitleText(tr("Hodnota frekvence"));
     m_valueAxis->setLabelFormat(QStringLiteral("%.0f"));
     m_logValueAxis->setLabelFormat(QStringLiteral("%.0f"));
     m_logValueAxis->setMinorTickCount(8);
@@ -136,11 +166,11 @@ SweepWindow::SweepWindow(InstrumentSession &session, int pollPeriodMs, QWidget *
     connect(ui->Stop, &QPushButton::clicked, this, &SweepWindow::stop);
     connect(ui->Resume, &QPushButton::clicked, this, &SweepWindow::resume);
     auto *saveMenu = new QMenu(ui->Save);
-    saveMenu->addAction(QStringLiteral("Obrázek &PNG…"), this, &SweepWindow::exportPng)
+    saveMenu->addAction(tr("Obrázek &PNG…"), this, &SweepWindow::exportPng)
         ->setObjectName(QStringLiteral("SavePng"));
-    saveMenu->addAction(QStringLiteral("Obrázek &SVG…"), this, &SweepWindow::exportSvg)
+    saveMenu->addAction(tr("Obrázek &SVG…"), this, &SweepWindow::exportSvg)
         ->setObjectName(QStringLiteral("SaveSvg"));
-    saveMenu->addAction(QStringLiteral("&Data CSV…"), this, &SweepWindow::exportCsv)
+    saveMenu->addAction(tr("&Data CSV…"), this, &SweepWindow::exportCsv)
         ->setObjectName(QStringLiteral("SaveCsv"));
     ui->Save->setMenu(saveMenu);
     m_clock.setInterval(ClockMs);
@@ -189,7 +219,7 @@ void SweepWindow::start()
         return;
     const SweepSettings settings = shownSettings();
     if (!settings.isValid()) {
-        ui->Message->setText(LogNeedsValuesText);
+        ui->Message->setText(tr(LogNeedsValuesText));
         return;
     }
     m_run = std::make_unique<SweepRun>(m_session, settings);
@@ -230,7 +260,7 @@ void SweepWindow::stepFinished(const SweepStep &step)
 
 void SweepWindow::paused(SweepRun::Fault fault)
 {
-    ui->Message->setText(fault == SweepRun::Fault::Lost ? LostText : SilentText);
+    ui->Message->setText(tr(fault == SweepRun::Fault::Lost ? LostText : SilentText));
     showRunState();
 }
 
@@ -239,10 +269,9 @@ void SweepWindow::ended()
     m_clock.stop();
     const int done = int(m_run->steps().size());
     const int planned = int(m_run->values().size());
-    ui->Message->setText(
-        m_run->state() == SweepRun::State::Finished
-            ? QStringLiteral("Hotovo; změřené kroky: %1.").arg(done)
-            : QStringLiteral("Zastaveno; změřené kroky: %1 z %2.").arg(done).arg(planned));
+    ui->Message->setText(m_run->state() == SweepRun::State::Finished
+                             ? tr("Hotovo; změřené kroky: %1.").arg(done)
+                             : tr("Zastaveno; změřené kroky: %1 z %2.").arg(done).arg(planned));
     showRunState();
     emit sweepRunning(false);
 }
@@ -264,7 +293,7 @@ void SweepWindow::showRunState()
 void SweepWindow::showTimeLeft()
 {
     ui->TimeLeft->setText(m_run && m_run->isActive()
-                              ? QStringLiteral("zbývá %1").arg(durationText(m_run->timeLeftMs()))
+                              ? tr("zbývá %1").arg(durationText(m_run->timeLeftMs()))
                               : QString());
 }
 
@@ -336,7 +365,7 @@ void SweepWindow::plot()
 
 void SweepWindow::exportPng()
 {
-    savePicture(ui->Plot->grab().toImage(), QStringLiteral("Uložit obrázek PNG"), PictureName);
+    savePicture(ui->Plot->grab().toImage(), tr("Uložit obrázek PNG"), PictureName);
 }
 
 void SweepWindow::exportSvg()
@@ -348,14 +377,13 @@ void SweepWindow::exportCsv()
 {
     if (!m_run)
         return;
-    const QString path =
-        askSaveFileName({QStringLiteral("Uložit data CSV"),
-                         suggestedPath(PictureName, QStringLiteral("csv")), CsvFilter});
+    const QString path = askSaveFileName(
+        {tr("Uložit data CSV"), suggestedPath(PictureName, QStringLiteral("csv")), tr(CsvFilter)});
     if (path.isEmpty())
         return;
     QByteArray table = sweepCsvHeader();
     for (const SweepStep &step : m_run->steps())
         table += sweepCsvRow(step);
     if (writeFileAtomically(path, table) != WriteOutcome::Written)
-        showError(CannotSaveText.arg(path));
+        showError(tr(CannotSaveText).arg(path));
 }

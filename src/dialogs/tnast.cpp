@@ -20,10 +20,12 @@ constexpr QPoint WindowPosition{762, 573};
 constexpr int PortTypingLimit = 1;
 constexpr int PeriodTypingLimit = 5;
 
-const QString RestartMessage = QStringLiteral(
-    "Nové nastavení se projeví až po restarování programu. Proram bude nyní ukončen!! ");
+// Translated where they are shown: the translation is chosen after start-up.
+// The Czech is spelt as the instrument's users have always seen it.
+const char *const RestartMessage = QT_TRANSLATE_NOOP(
+    "TNast", "Nové nastavení se projeví až po restarování programu. Proram bude nyní ukončen!! ");
 // The empty choice: no device path, the port is found by its number.
-const QString ByPortNumberText = QStringLiteral("podle čísla portu");
+const char *const ByPortNumberText = QT_TRANSLATE_NOOP("TNast", "podle čísla portu");
 
 // The stable by-id links are long and say little; their readable names say
 // which adapter it is. The path is what gets saved either way.
@@ -64,7 +66,7 @@ TNast::TNast(std::function<void()> requestRestart, const Configuration &configur
     // Completing a typed path with a list entry would put a readable name,
     // not a path, into the box.
     ui->Zarizeni->setCompleter(nullptr);
-    ui->Zarizeni->lineEdit()->setPlaceholderText(ByPortNumberText);
+    ui->Zarizeni->lineEdit()->setPlaceholderText(tr(ByPortNumberText));
     ui->Zarizeni->setEditText(m_storedDevice.value_or(QString()));
 
     limitTyping(ui->Port, PortTypingLimit);
@@ -87,7 +89,7 @@ void TNast::listPorts()
 {
     const QString typed = ui->Zarizeni->currentText();
     ui->Zarizeni->clear();
-    ui->Zarizeni->addItem(QStringLiteral("(%1)").arg(ByPortNumberText), QString());
+    ui->Zarizeni->addItem(QStringLiteral("(%1)").arg(tr(ByPortNumberText)), QString());
     for (const SerialPortInfo &port : listSerialPorts()) {
         ui->Zarizeni->addItem(choiceText(port), port.path);
         ui->Zarizeni->setItemData(ui->Zarizeni->count() - 1, port.path, Qt::ToolTipRole);
@@ -115,7 +117,7 @@ void TNast::Button2Click()
     if (device != m_storedDevice.value_or(QString()))
         keys.append({QLatin1String(kDeviceKey), device});
     m_settings.writeStrings(QLatin1String(kConfigurationSection), keys);
-    showMessage(RestartMessage);
+    showMessage(tr(RestartMessage));
     if (m_requestRestart)
         m_requestRestart();
     close();

@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QLabel>
@@ -29,7 +30,9 @@ constexpr qint64 ShortestSpanMs = 50;
 constexpr qint64 EmptySpanMs = 60 * 1000;
 // Extra room above and below the values, as a share of their spread.
 constexpr double ValueMargin = 0.05;
-const QString SessionText = QStringLiteral("Měření");
+// The window has no Q_OBJECT: its texts are translated in the context of its
+// form, this one where it is shown.
+const char *const SessionText = QT_TRANSLATE_NOOP("TrendWindow", "Měření");
 
 struct ShownRange
 {
@@ -93,7 +96,7 @@ TrendWindow::TrendWindow(const ReadingHistory &session, QWidget *parent)
     m_series->attachAxis(m_timeAxis);
     m_series->attachAxis(m_valueAxis);
     m_series->setPen(QPen(QColor(200, 0, 0), 1));
-    m_timeAxis->setTitleText(QStringLiteral("Čas"));
+    m_timeAxis->setTitleText(QCoreApplication::translate("TrendWindow", "Čas"));
 
     for (Quantity quantity : AllQuantities)
         ui->Quantity->addItem(quantityName(quantity).toString());
@@ -111,11 +114,17 @@ TrendWindow::TrendWindow(const ReadingHistory &session, QWidget *parent)
     connect(ui->FixedRange, &QCheckBox::toggled, this, &TrendWindow::refresh);
 
     auto *saveMenu = new QMenu(ui->Save);
-    saveMenu->addAction(QStringLiteral("Obrázek &PNG…"), this, &TrendWindow::exportPng)
+    saveMenu
+        ->addAction(QCoreApplication::translate("TrendWindow", "Obrázek &PNG…"), this,
+                    &TrendWindow::exportPng)
         ->setObjectName(QStringLiteral("SavePng"));
-    saveMenu->addAction(QStringLiteral("Obrázek &SVG…"), this, &TrendWindow::exportSvg)
+    saveMenu
+        ->addAction(QCoreApplication::translate("TrendWindow", "Obrázek &SVG…"), this,
+                    &TrendWindow::exportSvg)
         ->setObjectName(QStringLiteral("SaveSvg"));
-    saveMenu->addAction(QStringLiteral("&Data CSV…"), this, &TrendWindow::exportCsv)
+    saveMenu
+        ->addAction(QCoreApplication::translate("TrendWindow", "&Data CSV…"), this,
+                    &TrendWindow::exportCsv)
         ->setObjectName(QStringLiteral("SaveCsv"));
     ui->Save->setMenu(saveMenu);
     connect(ui->OpenRecording, &QPushButton::clicked, this, &TrendWindow::askForRecording);
@@ -264,14 +273,23 @@ void TrendWindow::showCursorReadout()
                + QLatin1Char(' ') + (value ? valueText(*value, quantity()) : QStringLiteral("—"));
     };
     const qint64 deltaMs = times[1] - times[0];
-    QString text = QStringLiteral("A: %1   B: %2   Δt = %3 s")
-                       .arg(at(times[0], a), at(times[1], b),
-                            QLocale().toString(double(deltaMs) / 1000.0, 'f', 3));
-    if (a && b) {
-        text += QStringLiteral("   Δ = %1").arg(valueText(*b - *a, quantity()));
-        if (deltaMs != 0)
-            text += QStringLiteral("   strmost = %1/s")
-                        .arg(valueText((*b - *a) * 1000.0 / double(deltaMs), quantity()));
+    const QString first = at(times[0], a);
+    const QString second = at(times[1], b);
+    const QString interval = QLocale().toString(double(deltaMs) / 1000.0, 'f', 3);
+    // Whole lines, each as the translation has it: the difference needs both
+    // values, the slope a time between them as well.
+    QString text;
+    if (!a || !b) {
+        text = QCoreApplication::translate("TrendWindow", "A: %1   B: %2   Δt = %3 s")
+                   .arg(first, second, interval);
+    } else if (deltaMs == 0) {
+        text = QCoreApplication::translate("TrendWindow", "A: %1   B: %2   Δt = %3 s   Δ = %4")
+                   .arg(first, second, interval, valueText(*b - *a, quantity()));
+    } else {
+        text = QCoreApplication::translate("TrendWindow",
+                                           "A: %1   B: %2   Δt = %3 s   Δ = %4   strmost = %5/s")
+                   .arg(first, second, interval, valueText(*b - *a, quantity()),
+                        valueText((*b - *a) * 1000.0 / double(deltaMs), quantity()));
     }
     ui->Readout->setText(text);
 }
@@ -279,7 +297,7 @@ void TrendWindow::showCursorReadout()
 void TrendWindow::showSession()
 {
     m_recording.reset();
-    ui->Source->setText(SessionText);
+    ui->Source->setText(QCoreApplication::translate("TrendWindow", SessionText));
     ui->BackToSession->hide();
     followSession();
     showWholeSession();

@@ -2,12 +2,10 @@
 
 #include "link/openfailure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-
-const QString kEmulatorMark = QStringLiteral(" (emulátor)");
-const QString kEmulatorLine = QStringLiteral("Emulátor přístroje (zunov-sim)");
 
 // The stable links under /dev/serial have long names made for uniqueness; the
 // device they lead to says more in a narrow panel. Other devices go by their
@@ -28,24 +26,34 @@ QString stateLine(const DeviceStatus &status)
 {
     switch (status.state) {
     case PortState::Open:
-        return QStringLiteral("Stav: otevřeno");
+        return QCoreApplication::translate("DeviceStatus", "Stav: otevřeno");
     case PortState::Lost:
-        return QStringLiteral("Stav: zařízení zmizelo, zkouším ho znovu otevřít");
+        return QCoreApplication::translate("DeviceStatus",
+                                           "Stav: zařízení zmizelo, zkouším ho znovu otevřít");
     case PortState::NotOpen:
         break;
     }
-    return QStringLiteral("Stav: nelze otevřít, %1").arg(openFailureReason(status.openError));
+    return QCoreApplication::translate("DeviceStatus", "Stav: nelze otevřít, %1")
+        .arg(openFailureReason(status.openError));
 }
 
 } // namespace
 
 DeviceView deviceView(const DeviceStatus &status)
 {
-    QStringList lines{QStringLiteral("Zařízení: ") + status.path};
-    if (!status.resolvedPath.isEmpty() && status.resolvedPath != status.path)
-        lines.last() += QStringLiteral(" → ") + status.resolvedPath;
+    const bool leadsElsewhere =
+        !status.resolvedPath.isEmpty() && status.resolvedPath != status.path;
+    QStringList lines{
+        leadsElsewhere
+            ? QCoreApplication::translate("DeviceStatus", "Zařízení: %1 → %2")
+                  .arg(status.path, status.resolvedPath)
+            : QCoreApplication::translate("DeviceStatus", "Zařízení: %1").arg(status.path)};
     if (status.emulator)
-        lines << kEmulatorLine;
+        lines << QCoreApplication::translate("DeviceStatus", "Emulátor přístroje (zunov-sim)");
     lines << stateLine(status);
-    return {shortName(status) + (status.emulator ? kEmulatorMark : QString()), lines.join(u'\n')};
+    const QString name =
+        status.emulator
+            ? QCoreApplication::translate("DeviceStatus", "%1 (emulátor)").arg(shortName(status))
+            : shortName(status);
+    return {name, lines.join(u'\n')};
 }

@@ -1,5 +1,6 @@
 #include "link/handshake.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace Handshake {
@@ -8,27 +9,42 @@ namespace {
 
 struct StepTexts
 {
-    const char16_t *step;
-    const char16_t *failure; // the trailing space is what users have always seen
+    const char *step;
+    const char *failure; // the trailing space is what users have always seen
 };
 
+// Translated where they are shown: the translation is installed after start-up.
 constexpr std::array<StepTexts, Steps> Texts{{
-    {u"Test prvního bajtu", u"První bajt neprošel!! "},
-    {u"Test druhého bajtu", u"Druhý bajt neprošel!! "},
-    {u"Test třetího bajtu", u"Třetí bajt neprošel!! "},
-    {u"Test čtvrtého bajtu", u"Čtvrtý bajt neprošel!! "},
+    {QT_TRANSLATE_NOOP("Handshake", "Test prvního bajtu"),
+     QT_TRANSLATE_NOOP("Handshake", "První bajt neprošel!! ")},
+    {QT_TRANSLATE_NOOP("Handshake", "Test druhého bajtu"),
+     QT_TRANSLATE_NOOP("Handshake", "Druhý bajt neprošel!! ")},
+    {QT_TRANSLATE_NOOP("Handshake", "Test třetího bajtu"),
+     QT_TRANSLATE_NOOP("Handshake", "Třetí bajt neprošel!! ")},
+    {QT_TRANSLATE_NOOP("Handshake", "Test čtvrtého bajtu"),
+     QT_TRANSLATE_NOOP("Handshake", "Čtvrtý bajt neprošel!! ")},
 }};
 
 } // namespace
 
 QString stepText(int step)
 {
-    return QString::fromUtf16(Texts.at(step - 1).step);
+    return QCoreApplication::translate("Handshake", Texts.at(step - 1).step);
 }
 
 QString failureMessage(int step)
 {
-    return QString::fromUtf16(Texts.at(step - 1).failure);
+    return QCoreApplication::translate("Handshake", Texts.at(step - 1).failure);
+}
+
+QString onlineMessage()
+{
+    return QCoreApplication::translate("Handshake", "ZUNOV je ONLINE");
+}
+
+QString retryText()
+{
+    return QCoreApplication::translate("Handshake", "Klik na připojit");
 }
 
 } // namespace Handshake

@@ -11,10 +11,10 @@ namespace Handshake {
 constexpr int Steps = 4;
 constexpr uint8_t TestByte = 111; // the letter "o"
 
+// The texts in the language chosen for the run.
 QString stepText(int step);       // step 1..4
 QString failureMessage(int step); // step 1..4
-
-const QString OnlineMessage = QStringLiteral("ZUNOV je ONLINE");
-const QString RetryText = QStringLiteral("Klik na připojit");
+QString onlineMessage();          // the link is up
+QString retryText();              // the connect window's step line after a failure
 
 } // namespace Handshake

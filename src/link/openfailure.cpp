@@ -2,6 +2,7 @@
 
 #include "platform/portholder.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
@@ -37,10 +38,12 @@ namespace {
 QString busyReason(const std::optional<PortHolder> &holder)
 {
     if (!holder)
-        return QStringLiteral("port používá jiný program");
+        return QCoreApplication::translate("OpenFailure", "port používá jiný program");
     if (holder->isZunov())
-        return QStringLiteral("port už používá jiný spuštěný ZUNOV (PID %1)").arg(holder->pid);
-    return QStringLiteral("port používá program %1 (PID %2)")
+        return QCoreApplication::translate("OpenFailure",
+                                           "port už používá jiný spuštěný ZUNOV (PID %1)")
+            .arg(holder->pid);
+    return QCoreApplication::translate("OpenFailure", "port používá program %1 (PID %2)")
         .arg(holder->name, QString::number(holder->pid));
 }
 
@@ -48,22 +51,26 @@ QString remedy(OpenFailure failure, const std::optional<PortHolder> &holder)
 {
     switch (failure) {
     case OpenFailure::Missing:
-        return QStringLiteral("Je převodník připojený? Zkontrolujte kabel, nebo v okně Nastavení "
-                              "zvolte jiné zařízení.");
+        return QCoreApplication::translate(
+            "OpenFailure", "Je převodník připojený? Zkontrolujte kabel, nebo v okně Nastavení "
+                           "zvolte jiné zařízení.");
     case OpenFailure::NoPermission:
-        return QStringLiteral("Přidejte uživatele do skupiny dialout (sudo usermod -aG dialout "
-                              "$USER) a znovu se přihlaste.");
+        return QCoreApplication::translate(
+            "OpenFailure", "Přidejte uživatele do skupiny dialout (sudo usermod -aG dialout "
+                           "$USER) a znovu se přihlaste.");
     case OpenFailure::Busy:
         if (holder && holder->isZunov())
-            return QStringLiteral("Ukončete ho, nebo v okně Nastavení zvolte jiný port.");
-        return QStringLiteral("Ukončete ho a zkuste to znovu.");
+            return QCoreApplication::translate(
+                "OpenFailure", "Ukončete ho, nebo v okně Nastavení zvolte jiný port.");
+        return QCoreApplication::translate("OpenFailure", "Ukončete ho a zkuste to znovu.");
     case OpenFailure::NotSerial:
-        return QStringLiteral("V okně Nastavení zvolte sériový port, například /dev/ttyUSB0.");
+        return QCoreApplication::translate(
+            "OpenFailure", "V okně Nastavení zvolte sériový port, například /dev/ttyUSB0.");
     case OpenFailure::None:
     case OpenFailure::Other:
         break;
     }
-    return QStringLiteral("Zkontrolujte zařízení a zkuste to znovu.");
+    return QCoreApplication::translate("OpenFailure", "Zkontrolujte zařízení a zkuste to znovu.");
 }
 
 } // namespace
@@ -72,13 +79,13 @@ QString openFailureReason(int error, const std::optional<PortHolder> &holder)
 {
     switch (openFailureOf(error)) {
     case OpenFailure::Missing:
-        return QStringLiteral("zařízení neexistuje");
+        return QCoreApplication::translate("OpenFailure", "zařízení neexistuje");
     case OpenFailure::NoPermission:
-        return QStringLiteral("chybí oprávnění ke čtení a zápisu");
+        return QCoreApplication::translate("OpenFailure", "chybí oprávnění ke čtení a zápisu");
     case OpenFailure::Busy:
         return busyReason(holder);
     case OpenFailure::NotSerial:
-        return QStringLiteral("není to sériové zařízení");
+        return QCoreApplication::translate("OpenFailure", "není to sériové zařízení");
     case OpenFailure::None:
     case OpenFailure::Other:
         break;
@@ -88,7 +95,7 @@ QString openFailureReason(int error, const std::optional<PortHolder> &holder)
 
 QString cannotOpenMessage(const QString &device, int error, const std::optional<PortHolder> &holder)
 {
-    return QStringLiteral("Zařízení %1 nelze otevřít: %2.\n%3")
+    return QCoreApplication::translate("OpenFailure", "Zařízení %1 nelze otevřít: %2.\n%3")
         .arg(device, openFailureReason(error, holder), remedy(openFailureOf(error), holder));
 }
 

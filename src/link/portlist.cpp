@@ -1,5 +1,6 @@
 #include "link/portlist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -164,7 +165,7 @@ QList<SerialPortInfo> listSerialPorts(const QString &sysRoot, const QString &dev
 QString portListText(const QList<SerialPortInfo> &ports)
 {
     if (ports.isEmpty())
-        return QStringLiteral("Nenalezen žádný sériový port.\n");
+        return QCoreApplication::translate("PortList", "Nenalezen žádný sériový port.\n");
     qsizetype pathWidth = 0;
     qsizetype nameWidth = 0;
     for (const SerialPortInfo &port : ports) {

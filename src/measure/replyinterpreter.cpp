@@ -2,6 +2,7 @@
 
 #include "measure/numberformat.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -93,6 +94,11 @@ Reading current(uint8_t hundredths)
 
 } // namespace
 
+QString shownActionText(QStringView action)
+{
+    return QCoreApplication::translate("ReplyInterpreter", action.toUtf8().constData());
+}
+
 QStringView quantityName(Quantity quantity)
 {
     return QuantityNames.at(size_t(quantity)).name;
@@ -116,7 +122,7 @@ ReplyDisplay interpretReply(const Frame &reply)
 {
     ReplyDisplay display;
     auto found = [&display](QStringView action) {
-        display.actionText = action.toString();
+        display.actionText = shownActionText(action);
         display.recognised = true;
     };
     // The labels show the text of the very reading that is kept.

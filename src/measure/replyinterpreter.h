@@ -8,14 +8,21 @@
 #include <optional>
 #include <vector>
 
-// What the status bar's action panel says after a poll.
+// What the status bar's action panel says after a poll, as written in Czech;
+// shownActionText() gives the text the panel shows. Each text is marked for
+// translation where it is written (the empty u"" before it makes the marked
+// literal a UTF-16 one), so that it exists in one place only.
 namespace ActionText {
-inline constexpr QStringView Receiving = u"Příjem";
-inline constexpr QStringView Voltages = u"Příjem U1 a U2";
-inline constexpr QStringView Resistance = u"Příjem R";
-inline constexpr QStringView Frequency = u"Příjem frekvence";
-inline constexpr QStringView Current = u"Příjem proudu";
+inline constexpr QStringView Receiving = u"" QT_TRANSLATE_NOOP("ReplyInterpreter", "Příjem");
+inline constexpr QStringView Voltages = u"" QT_TRANSLATE_NOOP("ReplyInterpreter", "Příjem U1 a U2");
+inline constexpr QStringView Resistance = u"" QT_TRANSLATE_NOOP("ReplyInterpreter", "Příjem R");
+inline constexpr QStringView Frequency =
+    u"" QT_TRANSLATE_NOOP("ReplyInterpreter", "Příjem frekvence");
+inline constexpr QStringView Current = u"" QT_TRANSLATE_NOOP("ReplyInterpreter", "Příjem proudu");
 } // namespace ActionText
+
+// One of the ActionText texts in the language chosen for the run.
+QString shownActionText(QStringView action);
 
 // The quantities the instrument reports.
 enum class Quantity : uint8_t { U1, U2, Resistance, Frequency, Current };
@@ -53,9 +60,9 @@ struct ReplyDisplay
     std::optional<QString> frequencyText;    // Label12
     std::optional<QString> currentText;      // Label11
     std::optional<int> currentPoint;         // main window's PerformanceGraph1
-    // The action panel's text: that of the last kind of data found, or
-    // "Příjem" when the reply carried nothing known.
-    QString actionText = ActionText::Receiving.toString();
+    // The action panel's text, as shown: that of the last kind of data found,
+    // or "Příjem" when the reply carried nothing known.
+    QString actionText = shownActionText(ActionText::Receiving);
     // Some kind of data was found: the link panel says "ONLINE".
     bool recognised = false;
     // What the reply carries, in the order U1, U2, R, f, I. A resistance whose

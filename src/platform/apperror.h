@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -30,8 +31,9 @@ public:
     // the reason follows for the user.
     static AppError unableToWriteOtherOwner(const QString &fullPath)
     {
-        return AppError(unableToWrite(fullPath).text()
-                        + QStringLiteral(" (soubor patří jinému uživateli nebo skupině)"));
+        return AppError(QCoreApplication::translate(
+                            "AppError", "%1 (soubor patří jinému uživateli nebo skupině)")
+                            .arg(unableToWrite(fullPath).text()));
     }
 
 private:

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
@@ -17,10 +18,18 @@
 
 namespace {
 
-const QString CopyText = QStringLiteral("Kopírovat");
-const QString PngFilter = QStringLiteral("Obrázky PNG (*.png)");
-const QString SvgFilter = QStringLiteral("Obrázky SVG (*.svg)");
-const QString CannotSaveText = QStringLiteral("Obrázek nelze uložit do souboru %1.");
+// Translated where they are shown: the translation is chosen after start-up.
+const char *const CopyText = QT_TRANSLATE_NOOP("GraphPictures", "Kopírovat");
+const char *const PngFilter = QT_TRANSLATE_NOOP("GraphPictures", "Obrázky PNG (*.png)");
+const char *const SvgFilter = QT_TRANSLATE_NOOP("GraphPictures", "Obrázky SVG (*.svg)");
+const char *const SvgCaption = QT_TRANSLATE_NOOP("GraphPictures", "Uložit obrázek SVG");
+const char *const CannotSaveText =
+    QT_TRANSLATE_NOOP("GraphPictures", "Obrázek nelze uložit do souboru %1.");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("GraphPictures", text);
+}
 
 // Through a temporary file: a failed save never leaves half a picture, nor
 // spoils the picture it was to replace.
@@ -42,17 +51,17 @@ QImage voltageGraphsPicture(TGraff &window)
 
 void savePicture(const QImage &picture, const QString &caption, const QString &baseName)
 {
-    const QString path =
-        askSaveFileName({caption, suggestedPath(baseName, QStringLiteral("png")), PngFilter});
+    const QString path = askSaveFileName(
+        {caption, suggestedPath(baseName, QStringLiteral("png")), translated(PngFilter)});
     if (!path.isEmpty() && !writePng(picture, path))
-        showError(CannotSaveText.arg(path));
+        showError(translated(CannotSaveText).arg(path));
 }
 
 void saveSvgPicture(QWidget &view, const QString &baseName)
 {
     const QString path =
-        askSaveFileName({QStringLiteral("Uložit obrázek SVG"),
-                         suggestedPath(baseName, QStringLiteral("svg")), SvgFilter});
+        askSaveFileName({translated(SvgCaption), suggestedPath(baseName, QStringLiteral("svg")),
+                         translated(SvgFilter)});
     if (path.isEmpty())
         return;
     QSvgGenerator svg;
@@ -67,12 +76,12 @@ void saveSvgPicture(QWidget &view, const QString &baseName)
         painter.end();
     }
     if (writeFileAtomically(path, buffer.data()) != WriteOutcome::Written)
-        showError(CannotSaveText.arg(path));
+        showError(translated(CannotSaveText).arg(path));
 }
 
 void offerPictureMenu(QWidget *graph, QAction *save, std::function<QImage()> picture)
 {
-    auto *copy = new QAction(CopyText, graph);
+    auto *copy = new QAction(translated(CopyText), graph);
     QObject::connect(copy, &QAction::triggered, graph,
                      [picture] { QGuiApplication::clipboard()->setImage(picture()); });
     graph->addAction(save);

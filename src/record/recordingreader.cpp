@@ -4,6 +4,7 @@
 #include "record/csvrows.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QTime>
@@ -12,15 +13,18 @@
 
 namespace {
 
-const QString WrongFieldCount = QStringLiteral("chybný počet polí");
-const QString BadTime = QStringLiteral("chybný čas");
-const QString UnknownQuantity = QStringLiteral("neznámá veličina");
-const QString BadValue = QStringLiteral("chybná hodnota");
-const QString BadUnit = QStringLiteral("chybná jednotka");
-const QString BadRawBytes = QStringLiteral("chybné surové bajty");
-const QString Unterminated = QStringLiteral("neukončené uvozovky");
-const QString IncompleteRow = QStringLiteral("neúplný řádek");
-const QString NotARecording = QStringLiteral("soubor není záznam ZUNOV (chybí hlavička)");
+// Why a row was left out. Translated only when a problem is kept, so that the
+// translation in effect by then is used.
+constexpr const char *WrongFieldCount = QT_TRANSLATE_NOOP("RecordingReader", "chybný počet polí");
+constexpr const char *BadTime = QT_TRANSLATE_NOOP("RecordingReader", "chybný čas");
+constexpr const char *UnknownQuantity = QT_TRANSLATE_NOOP("RecordingReader", "neznámá veličina");
+constexpr const char *BadValue = QT_TRANSLATE_NOOP("RecordingReader", "chybná hodnota");
+constexpr const char *BadUnit = QT_TRANSLATE_NOOP("RecordingReader", "chybná jednotka");
+constexpr const char *BadRawBytes = QT_TRANSLATE_NOOP("RecordingReader", "chybné surové bajty");
+constexpr const char *Unterminated = QT_TRANSLATE_NOOP("RecordingReader", "neukončené uvozovky");
+constexpr const char *IncompleteRow = QT_TRANSLATE_NOOP("RecordingReader", "neúplný řádek");
+constexpr const char *NotARecording =
+    QT_TRANSLATE_NOOP("RecordingReader", "soubor není záznam ZUNOV (chybí hlavička)");
 
 const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 // The rows that mark when the instrument went away (value 0) or came back.
@@ -193,8 +197,9 @@ std::optional<Frame> parseRaw(const QByteArray &text)
     return frame;
 }
 
-// Adds the row to the contents; the reason when it cannot be read.
-QString readRow(const Record &record, RecordingContents &contents)
+// Adds the row to the contents; the reason when it cannot be read, nullptr
+// when it was read.
+const char *readRow(const Record &record, RecordingContents &contents)
 {
     const QList<QByteArray> &fields = record.fields;
     if (record.fieldCount != ColumnCount)
@@ -213,12 +218,12 @@ QString readRow(const Record &record, RecordingContents &contents)
         if (!fields[RawColumn].isEmpty())
             return BadRawBytes;
         contents.linkEvents.push_back({*time, value == "1"});
-        return {};
+        return nullptr;
     }
     // A REL difference only repeats, less the reference, the measured row
     // before it: nothing to read.
     if (name.startsWith(DifferencePrefix) && quantityNamed(name.mid(DifferencePrefix.size())))
-        return {};
+        return nullptr;
     const auto quantity = quantityNamed(name);
     if (!quantity)
         return UnknownQuantity;
@@ -232,13 +237,13 @@ QString readRow(const Record &record, RecordingContents &contents)
         return BadRawBytes;
     contents.rows.push_back(
         {*time, {*quantity, *value, QString::fromUtf8(fields[DisplayColumn])}, *raw});
-    return {};
+    return nullptr;
 }
 
-void addProblem(RecordingContents &contents, qsizetype line, const QString &reason)
+void addProblem(RecordingContents &contents, qsizetype line, const char *reason)
 {
     if (contents.problems.size() < ProblemsKept)
-        contents.problems.push_back({line, reason});
+        contents.problems.push_back({line, QCoreApplication::translate("RecordingReader", reason)});
     ++contents.problemCount;
 }
 
@@ -265,11 +270,11 @@ RecordingContents readRecording(const QByteArray &bytes)
         // was cut off, even if what is left looks whole: its last number may
         // have lost digits.
         const bool blank = record.lineEnded && record.fieldCount == 1 && record.fields[0].isEmpty();
-        const QString problem = blank                 ? QString()
-                                : record.unterminated ? Unterminated
-                                : !record.lineEnded   ? IncompleteRow
-                                                      : readRow(record, contents);
-        if (problem.isEmpty()) {
+        const char *const problem = blank                 ? nullptr
+                                    : record.unterminated ? Unterminated
+                                    : !record.lineEnded   ? IncompleteRow
+                                                          : readRow(record, contents);
+        if (!problem) {
             position = record.end;
             line += record.lineEnds;
         } else {

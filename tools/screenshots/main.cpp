@@ -17,6 +17,7 @@
 #include "emulator.h"
 #include "measure/tgraff.h"
 #include "platform/application.h"
+#include "platform/language.h"
 #include "platform/messages.h"
 
 #include <QAction>
@@ -103,8 +104,9 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3) {
-        QTextStream(stderr) << "usage: zunov-screenshots DATA_FOLDER OUTPUT_FOLDER\n";
+    if (arguments.size() < 3 || arguments.size() > 4
+        || !useLanguage(arguments.value(3, Language::Czech))) {
+        QTextStream(stderr) << "usage: zunov-screenshots DATA_FOLDER OUTPUT_FOLDER [cs|en]\n";
         return 2;
     }
     // Before the program moves into its working folder.

@@ -45,6 +45,6 @@ int runEchoTest(InstrumentSession &session, Output &out)
     session.echoStep(step);
     loop.exec();
     if (passed)
-        out.write(Handshake::OnlineMessage + QLatin1Char('\n'));
+        out.write(Handshake::onlineMessage() + QLatin1Char('\n'));
     return passed ? ExitStatus::Success : ExitStatus::Failed;
 }
