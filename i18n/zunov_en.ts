@@ -1104,6 +1104,10 @@ QPushButton { font: bold 13px &quot;Comic Sans MS&quot;; }</translation>
         <source>Memo1</source>
         <translation>Memo1</translation>
     </message>
+    <message>
+        <source>HELP.dat</source>
+        <translation>HELP_en.dat</translation>
+    </message>
 </context>
 <context>
     <name>TrendWindow</name>

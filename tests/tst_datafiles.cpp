@@ -22,6 +22,7 @@ private slots:
     void square();
     void sawtooth();
     void triangle();
+    void helpText_data();
     void helpText();
 
 private:
@@ -139,17 +140,38 @@ void tst_DataFiles::triangle()
         QVERIFY(table[i] < table[i - 1]);
 }
 
+void tst_DataFiles::helpText_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("topics");
+    QTest::newRow("Czech")
+        << "HELP.dat"
+        << QStringList{"Připojit",         "Nastavení", "COM1",      "ln -s /dev/ttyUSB0 COM1",
+                       "/dev/ttyS",        "Graf",      "E12",       "Odeslat data / START",
+                       "zunov-sim --help", "spuštění",  "Zařízení:", "zunov --list-ports"};
+    QTest::newRow("English") << "HELP_en.dat"
+                             << QStringList{"Connect",
+                                            "Settings",
+                                            "COM1",
+                                            "ln -s /dev/ttyUSB0 COM1",
+                                            "/dev/ttyS",
+                                            "E12",
+                                            "Send data / START",
+                                            "zunov-sim --help",
+                                            "zunov --list-ports"};
+}
+
 void tst_DataFiles::helpText()
 {
-    const QStringList lines = readTextLines(QStringLiteral("HELP.dat"), HelpFileLimit);
+    QFETCH(QString, file);
+    QFETCH(QStringList, topics);
+    const QStringList lines = readTextLines(file, HelpFileLimit);
     QVERIFY(lines.size() > 40);
     const QString text = lines.join(QLatin1Char('\n'));
     // Decoded as UTF-8: the Czech letters come out right, nothing is replaced.
     QVERIFY(!text.contains(QChar::ReplacementCharacter));
-    for (const char *topic : {"Připojit", "Nastavení", "COM1", "ln -s /dev/ttyUSB0 COM1",
-                              "/dev/ttyS", "Graf", "E12", "Odeslat data / START",
-                              "zunov-sim --help", "spuštění", "Zařízení:", "zunov --list-ports"})
-        QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
+    for (const QString &topic : topics)
+        QVERIFY2(text.contains(topic), qPrintable(topic));
     for (const QString &line : lines)
         QVERIFY2(line.size() <= 80, qPrintable(line));
 }

@@ -51,6 +51,7 @@ void tst_Install::installedFiles_data()
                              "bin/zunov-cli",
                              "share/zunov/ZUNOV.INI",
                              "share/zunov/HELP.dat",
+                             "share/zunov/HELP_en.dat",
                              "share/zunov/E12.dat",
                              "share/zunov/E24.dat",
                              "share/zunov/E48.dat",

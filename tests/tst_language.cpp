@@ -1,10 +1,12 @@
 #include "app/appwindows.h"
 #include "app/tt_zunov.h"
 #include "dialogs/sweepwindow.h"
+#include "dialogs/tnapoved.h"
 #include "platform/language.h"
 #include "support/programfixture.h"
 
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -29,21 +31,25 @@ void tst_Language::windowsSpeakTheChosenLanguage_data()
     QTest::addColumn<QString>("sendButton");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("statusLabel");
+    QTest::addColumn<QString>("help");
     QTest::newRow("a language it does not speak stays Czech") << "de" << false << "&Analýza"
                                                               << "ZUNOV - Rozmítání"
                                                               << "Odeslat data / START"
                                                               << "ZUNOV v1 na COM1 "
-                                                              << "Stav:";
+                                                              << "Stav:"
+                                                              << "Nápověda";
     QTest::newRow("Czech") << "cs" << true << "&Analýza"
                            << "ZUNOV - Rozmítání"
                            << "Odeslat data / START"
                            << "ZUNOV v1 na COM1 "
-                           << "Stav:";
+                           << "Stav:"
+                           << "Nápověda";
     QTest::newRow("English") << "en" << true << "&Analysis"
                              << "ZUNOV - Sweep"
                              << "Send data / START"
                              << "ZUNOV v1 on COM1 "
-                             << "Status:";
+                             << "Status:"
+                             << "Help";
 }
 
 void tst_Language::windowsSpeakTheChosenLanguage()
@@ -55,8 +61,10 @@ void tst_Language::windowsSpeakTheChosenLanguage()
     QFETCH(QString, sendButton);
     QFETCH(QString, title);
     QFETCH(QString, statusLabel);
+    QFETCH(QString, help);
     QCOMPARE(useLanguage(language), known);
     ProgramFixture program({QByteArray(), false});
+    program.writeFile(QStringLiteral("HELP_en.dat"), "Help\n");
     program.start();
     QCOMPARE(program.control<QMenu>("Analyza1")->title(), analysisMenu);
     QCOMPARE(program.sweepWindow()->windowTitle(), sweepCaption);
@@ -64,6 +72,10 @@ void tst_Language::windowsSpeakTheChosenLanguage()
     // Texts the code sets, beside those of the forms.
     QCOMPARE(program.window()->windowTitle(), title);
     QCOMPARE(program.window()->panelText(0), statusLabel);
+    QCOMPARE(ProgramFixture::control<QPlainTextEdit>(program.helpWindow(), "Memo1")
+                 ->toPlainText()
+                 .trimmed(),
+             help);
 }
 
 QTEST_MAIN(tst_Language)

@@ -4,12 +4,16 @@
 #include "platform/textfile.h"
 #include "ui_tnapoved.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // The outer corner, frame included; a form's x and y never reach a window.
 constexpr QPoint WindowPosition{518, 433};
 
-const QString HelpFileName = QStringLiteral("HELP.dat");
+// The help file in the working folder; each translation names its own, so
+// that the help speaks the language of the windows.
+const char *const HelpFileName = QT_TRANSLATE_NOOP("Tnapoved", "HELP.dat");
 
 } // namespace
 
@@ -31,7 +35,12 @@ Tnapoved::~Tnapoved() = default;
 
 void Tnapoved::FormCreate()
 {
-    ui->Memo1->setPlainText(readTextFile(HelpFileName, HelpFileLimit));
+    // A working folder filled before the translation came has only the
+    // Czech help; that is better than none.
+    const QString translated = tr(HelpFileName);
+    const QString czech = QString::fromUtf8(HelpFileName);
+    const QString path = QFileInfo::exists(translated) ? translated : czech;
+    ui->Memo1->setPlainText(readTextFile(path, HelpFileLimit));
 }
 
 void Tnapoved::Button1Click()
