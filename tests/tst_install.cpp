@@ -69,6 +69,10 @@ void tst_Install::installedFiles_data()
                              "share/man/man1/zunov-sim.1.gz",
                              "share/man/man1/zunov-cli.1.gz",
                              "share/doc/zunov/README.md",
+                             "share/doc/zunov/navod.md",
+                             "share/doc/zunov/guide.md",
+                             "share/doc/zunov/img/hlavni-okno.png",
+                             "share/doc/zunov/img/en/hlavni-okno.png",
                              "share/doc/zunov/copyright"}) {
         QTest::newRow(path) << QString::fromLatin1(path);
     }

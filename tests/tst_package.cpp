@@ -74,6 +74,8 @@ void tst_Package::controlFields_data()
                                        << "qt6-qpa-plugins";
     QTest::newRow("fonts") << "Recommends"
                            << "fonts-liberation, fonts-comic-neue";
+    QTest::newRow("the toolkit's translations") << "Recommends"
+                                                << "qt6-translations-l10n";
 }
 
 void tst_Package::controlFields()
