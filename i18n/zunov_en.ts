@@ -131,6 +131,65 @@ Options:
     </message>
 </context>
 <context>
+    <name>ErrorCause</name>
+    <message>
+        <source>na disku není místo</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>vyčerpaná kvóta disku</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>soubor je příliš velký</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>chybí oprávnění</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>operace není povolena</source>
+        <translation>operation not permitted</translation>
+    </message>
+    <message>
+        <source>systém souborů je jen pro čtení</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>soubor nebo složka neexistuje</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>část cesty není složka</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>je to složka</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>zařízení je používáno</source>
+        <translation>the device is busy</translation>
+    </message>
+    <message>
+        <source>chyba vstupu/výstupu</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>zařízení není připojeno</source>
+        <translation>the device is not connected</translation>
+    </message>
+    <message>
+        <source>čtenář výstupu skončil</source>
+        <translation>the reader of the output has ended</translation>
+    </message>
+    <message>
+        <source>program má otevřeno příliš mnoho souborů</source>
+        <translation>the program has too many files open</translation>
+    </message>
+</context>
+<context>
     <name>GraphPictures</name>
     <message>
         <source>Kopírovat</source>
@@ -308,6 +367,15 @@ Options:
     <message>
         <source>Soubory CSV (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>zunov: chybí grafický displej (proměnná DISPLAY není nastavena)
+</source>
+        <translation>zunov: no graphical display (the DISPLAY variable is not set)
+</translation>
     </message>
 </context>
 <context>
@@ -998,7 +1066,7 @@ QStatusBar QLabel { font: 11px &quot;MS Sans Serif&quot;; }</translation>
     </message>
     <message>
         <source>Odelímám data pro generátor</source>
-        <translation>Sending data to the generator</translation>
+        <translation>Sending to generator</translation>
     </message>
     <message>
         <source>%1 pod dolní mezí</source>
@@ -1208,10 +1276,6 @@ QPushButton { font: bold 13px &quot;Comic Sans MS&quot;; }</translation>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <source>… a dalších %1</source>
-        <translation>… and %1 more</translation>
-    </message>
-    <message>
         <source>Záznam: %1</source>
         <translation>Recording: %1</translation>
     </message>
@@ -1226,6 +1290,13 @@ QPushButton { font: bold 13px &quot;Comic Sans MS&quot;; }</translation>
     <message>
         <source>Otevřít záznam</source>
         <translation>Open recording</translation>
+    </message>
+    <message numerus="yes">
+        <source>… a dalších %n</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "config/configuration.h"
+#include "platform/profilefile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,8 @@ private slots:
     void device();
     void noFile();
     void pathIsInWorkingDirectory();
+    void languageWrittenOnlyWhenChanged_data();
+    void languageWrittenOnlyWhenChanged();
 
 private:
     // Writes the settings file and reads it as the program does.
@@ -113,6 +116,46 @@ void tst_Configuration::pathIsInWorkingDirectory()
 
     QCOMPARE(QFileInfo(configurationFilePath()), QFileInfo(m_dir->filePath("ZUNOV.INI")));
     QVERIFY(QFileInfo(configurationFilePath()).isAbsolute());
+}
+
+// The language chosen in the menu: a file that already says so, or that says
+// nothing while Czech is chosen, is not written at all; otherwise only the
+// one key changes.
+void tst_Configuration::languageWrittenOnlyWhenChanged_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray settings("[NASTAVENI]\r\nPort=2\r\nTSER= 500 \r\n");
+    QTest::newRow("no file, Czech") << QByteArray() << "cs" << QByteArray();
+    QTest::newRow("no key, Czech") << settings << "cs" << settings;
+    QTest::newRow("no key, English")
+        << settings << "en" << QByteArray("[NASTAVENI]\r\nPort=2\r\nTSER= 500 \r\nJazyk=en\r\n");
+    QTest::newRow("the same language") << QByteArray("[NASTAVENI]\nJazyk=en\nPort=2\n") << "en"
+                                       << QByteArray("[NASTAVENI]\nJazyk=en\nPort=2\n");
+    QTest::newRow("back to Czech") << QByteArray("[NASTAVENI]\nJazyk=en\nPort=2\n") << "cs"
+                                   << QByteArray("[NASTAVENI]\nJazyk=cs\nPort=2\n");
+}
+
+void tst_Configuration::languageWrittenOnlyWhenChanged()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, language);
+    QFETCH(QByteArray, after);
+    const QString path = m_dir->filePath(kConfigurationFileName);
+    if (!before.isEmpty())
+        readBack(before);
+
+    ProfileFile file(path);
+    writeLanguage(file, language);
+
+    QFile result(path);
+    if (after.isEmpty()) {
+        QVERIFY(!result.exists());
+        return;
+    }
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), after);
 }
 
 QTEST_GUILESS_MAIN(tst_Configuration)

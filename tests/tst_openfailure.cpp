@@ -49,8 +49,12 @@ void tst_OpenFailure::causes_data()
                                   << QStringLiteral("zvolte sériový port");
     QTest::newRow("directory") << EISDIR << OpenFailure::NotSerial
                                << QStringLiteral("není to sériové zařízení") << "sériový port";
+    QTest::newRow("a cause with a text of our own")
+        << EMFILE << OpenFailure::Other
+        << QStringLiteral("program má otevřeno příliš mnoho souborů")
+        << QStringLiteral("zkuste to znovu");
     QTest::newRow("anything else gives the system's text")
-        << EMFILE << OpenFailure::Other << QString::fromLocal8Bit(std::strerror(EMFILE))
+        << EPROTO << OpenFailure::Other << QString::fromLocal8Bit(std::strerror(EPROTO))
         << QStringLiteral("zkuste to znovu");
 }
 

@@ -20,12 +20,24 @@ private slots:
 void tst_Translations::matchTheSources_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::newRow("English") << "zunov_en.ts";
+    QTest::addColumn<QStringList>("sources");
+    QTest::addColumn<QStringList>("options");
+    const QStringList programSources{QStringLiteral(ZUNOV_SOURCE_DIR)};
+    QTest::newRow("English") << "zunov_en.ts" << programSources << QStringList();
+    // Czech only for the word forms that follow a count.
+    QTest::newRow("Czech plurals")
+        << "zunov_cs.ts" << programSources << QStringList{QStringLiteral("-pluralonly")};
+    // The command-line client's own, which holds the core texts it shows too.
+    QTest::newRow("English of zunov-cli")
+        << "zunov-cli_en.ts" << QStringLiteral(ZUNOV_CLI_SOURCES).split(QLatin1Char(','))
+        << QStringList();
 }
 
 void tst_Translations::matchTheSources()
 {
     QFETCH(QString, file);
+    QFETCH(QStringList, sources);
+    QFETCH(QStringList, options);
     QTemporaryDir folder;
     const QString copy = folder.filePath(file);
     QVERIFY(QFile::copy(QStringLiteral(ZUNOV_I18N_DIR "/") + file, copy));
@@ -33,9 +45,10 @@ void tst_Translations::matchTheSources()
 
     QProcess lupdate;
     lupdate.start(QStringLiteral(LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-source-language"),
-                   QStringLiteral("cs_CZ"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral(ZUNOV_SOURCE_DIR), QStringLiteral("-ts"), copy});
+                  QStringList{QStringLiteral("-silent"), QStringLiteral("-source-language"),
+                              QStringLiteral("cs_CZ"), QStringLiteral("-locations"),
+                              QStringLiteral("none")}
+                      + options + sources + QStringList{QStringLiteral("-ts"), copy});
     QVERIFY(lupdate.waitForFinished(60000));
     QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
 

@@ -19,6 +19,18 @@ constexpr int kLinkedPort = 3;
 constexpr int kStopTimeoutMs = 10000;
 constexpr zunovsim::Frame kPollFrame{211, 0, 0, 0};
 
+// The environment of a run: no display, and a locale that chooses no
+// language, whatever the machine's is, so that zunov-cli speaks Czech unless
+// a test says otherwise.
+QProcessEnvironment cliEnvironment()
+{
+    QProcessEnvironment environment = environmentWithoutDisplay();
+    for (const char *variable : {"LC_MESSAGES", "LANG", "LANGUAGE"})
+        environment.remove(variable);
+    environment.insert("LC_ALL", "C.UTF-8");
+    return environment;
+}
+
 // A folder of its own with the emulated instrument on a pseudo-terminal,
 // linked there as COM3, for zunov-cli to run in as a script would. COM1
 // leads nowhere, so that nothing reaches the machine's own serial ports.
@@ -43,7 +55,7 @@ struct Bench
     // DEVICE and FOLDER in the arguments stand for the instrument's terminal
     // and the bench's folder.
     ProgramRun run(QStringList arguments,
-                   const QProcessEnvironment &environment = environmentWithoutDisplay()) const
+                   const QProcessEnvironment &environment = cliEnvironment()) const
     {
         arguments.replaceInStrings("DEVICE", device());
         arguments.replaceInStrings("FOLDER", folder.path());
@@ -56,7 +68,7 @@ struct Bench
 
 QProcessEnvironment withLocale(const char *locale)
 {
-    QProcessEnvironment environment = environmentWithoutDisplay();
+    QProcessEnvironment environment = cliEnvironment();
     environment.insert("LC_ALL", locale);
     return environment;
 }
@@ -117,7 +129,14 @@ private slots:
     void sweep();
     void stopSignalWaitsForTheReply_data();
     void stopSignalWaitsForTheReply();
+    void sweepEndsOnStopSignal();
     void lostDeviceIsOpenedAgain();
+    void languageChoice_data();
+    void languageChoice();
+    void englishMessages_data();
+    void englishMessages();
+    void sameDataInEitherLanguage_data();
+    void sameDataInEitherLanguage();
 };
 
 void tst_ZunovCli::usageErrors_data()
@@ -163,6 +182,8 @@ void tst_ZunovCli::usageErrors_data()
         << "Logaritmické rozmístění kroků potřebuje --from i --to aspoň 1.";
     QTest::newRow("sweep as text") << QStringList{"sweep", "--format", "text"}
                                    << "Neznámý tvar výstupu „text“; zvolte csv nebo json.";
+    QTest::newRow("unknown language")
+        << QStringList{"ports", "--lang", "xx"} << "Neznámý jazyk „xx“; zvolte cs nebo en.";
 }
 
 void tst_ZunovCli::usageErrors()
@@ -580,7 +601,7 @@ void tst_ZunovCli::stopSignalWaitsForTheReply()
     bench.instrument.queueReplies({{'g', 0, 0, 42}});
     bench.instrument.setFaults({.lateByte = 3, .lateDelay = 800ms});
     QProcess client;
-    client.setProcessEnvironment(environmentWithoutDisplay());
+    client.setProcessEnvironment(cliEnvironment());
     client.setWorkingDirectory(bench.folder.path());
     client.start(ZUNOV_CLI, {"measure", "--device", bench.device(), "--period", "60000"});
     const auto stopClient = qScopeGuard([&client] {
@@ -603,13 +624,40 @@ void tst_ZunovCli::stopSignalWaitsForTheReply()
     QVERIFY(TSerial(0, bench.folder.path(), bench.device()).IsOpen());
 }
 
+// Ctrl+C during a sweep ends it after the exchange under way, with the rows
+// of the finished steps and success, instead of killing the client.
+void tst_ZunovCli::sweepEndsOnStopSignal()
+{
+    Bench bench;
+    QProcess client;
+    client.setProcessEnvironment(cliEnvironment());
+    client.setWorkingDirectory(bench.folder.path());
+    client.start(ZUNOV_CLI, {"sweep", "--device", bench.device(), "--steps", "100", "--settle", "5",
+                             "--readings", "2", "--period", "50"});
+    const auto stopClient = qScopeGuard([&client] {
+        client.kill();
+        client.waitForFinished();
+    });
+    QVERIFY(client.waitForStarted());
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT(lines(out += client.readAllStandardOutput()).size() >= 2, 5000);
+    QCOMPARE(::kill(pid_t(client.processId()), SIGINT), 0);
+
+    QVERIFY(client.waitForFinished(kStopTimeoutMs));
+    QCOMPARE(client.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(client.exitCode(), 0);
+    out += client.readAllStandardOutput();
+    QVERIFY(lines(out).size() < 101);
+    QVERIFY(out.endsWith("\r\n"));
+}
+
 // An adapter pulled out and plugged in again during a measurement: warnings
 // while it is away, and readings again once it is back.
 void tst_ZunovCli::lostDeviceIsOpenedAgain()
 {
     Bench bench;
     QProcess client;
-    client.setProcessEnvironment(environmentWithoutDisplay());
+    client.setProcessEnvironment(cliEnvironment());
     client.setWorkingDirectory(bench.folder.path());
     client.start(ZUNOV_CLI, {"measure", "--port", QString::number(kLinkedPort), "--period", "100",
                              "--format", "text"});
@@ -635,6 +683,142 @@ void tst_ZunovCli::lostDeviceIsOpenedAgain()
     QCOMPARE(::kill(pid_t(client.processId()), SIGINT), 0);
     QVERIFY(client.waitForFinished(kStopTimeoutMs));
     QCOMPARE(client.exitCode(), 0);
+}
+
+void tst_ZunovCli::languageChoice_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("locale"); // the variables set; the others are not
+    QTest::addColumn<bool>("english");
+    const QStringList none;
+    QTest::newRow("no locale") << none << none << false;
+    QTest::newRow("--lang en") << QStringList{"--lang", "en"} << none << true;
+    QTest::newRow("--lang cs in an English locale")
+        << QStringList{"--lang", "cs"} << QStringList{"LANG=en_US.UTF-8"} << false;
+    QTest::newRow("LANG English") << none << QStringList{"LANG=en_US.UTF-8"} << true;
+    QTest::newRow("LANG en alone") << none << QStringList{"LANG=en"} << true;
+    QTest::newRow("LANG POSIX") << none << QStringList{"LANG=POSIX"} << false;
+    QTest::newRow("LC_MESSAGES over LANG")
+        << none << QStringList{"LC_MESSAGES=en_GB", "LANG=cs_CZ.UTF-8"} << true;
+    QTest::newRow("LC_ALL=C over LANG")
+        << none << QStringList{"LC_ALL=C", "LANG=en_US.UTF-8"} << false;
+    QTest::newRow("LC_ALL over LC_MESSAGES")
+        << none << QStringList{"LC_ALL=en_US.UTF-8", "LC_MESSAGES=cs_CZ.UTF-8"} << true;
+    QTest::newRow("an empty LC_ALL chooses nothing")
+        << none << QStringList{"LC_ALL=", "LANG=en_US.UTF-8"} << true;
+    // The global option after the command, and every command's own options.
+    for (const QString command : {"test", "measure", "generator", "sweep"})
+        QTest::addRow("%s --lang en", qPrintable(command))
+            << QStringList{command, "--lang", "en"} << none << true;
+}
+
+// Told by the help, which an English text left out of the translation would
+// show in Czech.
+void tst_ZunovCli::languageChoice()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, locale);
+    QFETCH(bool, english);
+    QProcessEnvironment environment = cliEnvironment();
+    environment.remove("LC_ALL");
+    for (const QString &variable : locale)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    const ProgramRun run = runProgram(ZUNOV_CLI, arguments + QStringList{"--help"}, environment);
+    QCOMPARE(run.exitCode, 0);
+    const QString out = QString::fromUtf8(run.out);
+    QVERIFY2(out.startsWith(english ? "Usage: zunov-cli " : "Použití: zunov-cli "),
+             qPrintable(out));
+    QVERIFY2(!english || out.toUtf8() == out.toLatin1(), qPrintable(out)); // no Czech letters
+}
+
+void tst_ZunovCli::englishMessages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err"); // FOLDER stands for the bench's folder
+    QTest::newRow("unknown language in an English locale")
+        << QStringList{"ports", "--lang", "xx"} << QByteArray("en_US.UTF-8") << 2
+        << "zunov-cli: Unknown language \"xx\"; choose cs or en. (help: zunov-cli ports --help)\n";
+    QTest::newRow("the option parser's complaint")
+        << QStringList{"--lang", "en", "measure", "--count"} << QByteArray("C.UTF-8") << 2
+        << "zunov-cli: The option --count needs a value. (help: zunov-cli measure --help)\n";
+    QTest::newRow("a device that is not there")
+        << QStringList{"test", "--device", "FOLDER/ttyUSB9"} << QByteArray("en_GB.UTF-8") << 3
+        << "zunov-cli: Cannot open the device FOLDER/ttyUSB9: the device does not exist.\nIs the "
+           "adapter connected? Check the cable, or choose another device in the Settings "
+           "window.\n";
+}
+
+void tst_ZunovCli::englishMessages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, locale);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    Bench bench;
+    const ProgramRun run = bench.run(arguments, withLocale(locale));
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(QString::fromUtf8(run.err), err.replace("FOLDER", bench.folder.path()));
+}
+
+void tst_ZunovCli::sameDataInEitherLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<zunovsim::Faults>("faults");
+    QTest::addColumn<QString>("czech"); // a message on standard error
+    QTest::addColumn<QString>("english");
+    const QStringList measure{"measure", "--device", "DEVICE", "--count", "3", "--period", "20"};
+    const QString cut = "zunov-cli: Neúplná odpověď přístroje: 2 ze 4 bajtů.";
+    const QString cutEnglish = "zunov-cli: Incomplete reply from the instrument: 2 of 4 bytes.";
+    QTest::newRow("CSV and statistics")
+        << measure + QStringList{"--stats"} << zunovsim::Faults{.dropByte = 3} << cut << cutEnglish;
+    QTest::newRow("text") << measure + QStringList{"--format", "text"}
+                          << zunovsim::Faults{.dropByte = 3} << cut << cutEnglish;
+    // Pulled out during the settle time of the second or the third step.
+    const QStringList sweep{"sweep",   "--device", "DEVICE",   "--waveform", "trojuhelnik",
+                            "--steps", "4",        "--settle", "300",        "--readings",
+                            "4",       "--period", "1"};
+    QTest::newRow("a sweep ended after one step")
+        << sweep << zunovsim::Faults{.hangUpAfter = 5 + 1}
+        << "zunov-cli: Přístroj se odpojil; rozmítání skončilo po 1 kroku z 4."
+        << "zunov-cli: The instrument was disconnected; the sweep ended after 1 step of 4.";
+    QTest::newRow("a sweep ended after two steps")
+        << sweep + QStringList{"--format", "json"} << zunovsim::Faults{.hangUpAfter = 2 * 5 + 1}
+        << "zunov-cli: Přístroj se odpojil; rozmítání skončilo po 2 krocích z 4."
+        << "zunov-cli: The instrument was disconnected; the sweep ended after 2 steps of 4.";
+}
+
+// What goes to standard output is for programs, in either language the same
+// (but for the times of the readings); the messages are for people.
+void tst_ZunovCli::sameDataInEitherLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(zunovsim::Faults, faults);
+    QFETCH(QString, czech);
+    QFETCH(QString, english);
+    QList<ProgramRun> runs;
+    for (const QStringList &language : {QStringList{}, QStringList{"--lang", "en"}}) {
+        Bench bench;
+        if (arguments.contains("measure"))
+            bench.instrument.queueReplies({{'c', 'a', 123, 45}, {'f', 201, 0, 47}, {'e', 1, 2, 3}});
+        bench.instrument.setFaults(faults);
+        runs << bench.run(language + arguments);
+    }
+    QCOMPARE(runs[1].exitCode, runs[0].exitCode);
+    const QRegularExpression time(
+        "\\d{4}-\\d\\d-\\d\\d[T ]\\d\\d:\\d\\d:\\d\\d(\\.\\d+[+-]\\d\\d:\\d\\d)?");
+    QVERIFY(!runs[0].out.isEmpty());
+    QCOMPARE(QString::fromUtf8(runs[1].out).replace(time, "TIME"),
+             QString::fromUtf8(runs[0].out).replace(time, "TIME"));
+    const QStringList czechErr = lines(runs[0].err);
+    const QStringList englishErr = lines(runs[1].err);
+    QVERIFY2(czechErr.contains(czech), runs[0].err.constData());
+    QVERIFY2(englishErr.contains(english), runs[1].err.constData());
+    // The statistics are data too.
+    QCOMPARE(englishErr.filter(QRegularExpression("^STAT ")),
+             czechErr.filter(QRegularExpression("^STAT ")));
 }
 
 QTEST_GUILESS_MAIN(tst_ZunovCli)

@@ -47,23 +47,26 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
     const QStringList arguments = argumentsAfterProgramName(argc, argv);
 
-    // These answer on the terminal and need no display.
+    // These answer on the terminal and need no display; in the language of
+    // --lang, since the settings file is in a folder not yet chosen.
     const CommandLine terminal = parseTerminalOptions(arguments);
-    if (terminal.help) {
-        out << commandLineHelp();
+    const bool displayMissing = !hasDisplay(arguments);
+    if (terminal.help || terminal.version || terminal.listPorts || displayMissing) {
+        const QCoreApplication terminalApp(argc, argv);
+        if (!useLanguage(terminal.language))
+            useLanguage(Language::Czech);
+        if (terminal.help) {
+            out << commandLineHelp();
+        } else if (terminal.version) {
+            out << versionText() << '\n';
+        } else if (terminal.listPorts) {
+            out << portListText(listSerialPorts());
+        } else {
+            err << QCoreApplication::translate(
+                "Main", "zunov: chybí grafický displej (proměnná DISPLAY není nastavena)\n");
+            return kNoDisplayStatus;
+        }
         return EXIT_SUCCESS;
-    }
-    if (terminal.version) {
-        out << versionText() << '\n';
-        return EXIT_SUCCESS;
-    }
-    if (terminal.listPorts) {
-        out << portListText(listSerialPorts());
-        return EXIT_SUCCESS;
-    }
-    if (!hasDisplay(arguments)) {
-        err << "zunov: chybí grafický displej (proměnná DISPLAY není nastavena)\n";
-        return kNoDisplayStatus;
     }
 
     sendPicturesOverTheConnection();
@@ -94,8 +97,9 @@ int main(int argc, char *argv[])
     Configuration configuration = readConfiguration(configurationFilePath());
     if (!device.isEmpty())
         configuration.device = device;
-    if (options.language.isEmpty())
-        useLanguage(configuration.language.value_or(Language::Czech));
+    if (options.language.isEmpty()
+        && !useLanguage(configuration.language.value_or(Language::Czech)))
+        useLanguage(Language::Czech);
     AppWindows windows(configuration);
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();

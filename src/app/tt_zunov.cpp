@@ -68,6 +68,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     setUpRecordMenus();
     setUpAnalysisMenu();
     setUpLimits();
+    setUpLanguageMenu(configuration.language);
 
     state.pollPeriodMs = configuration.pollPeriodMs;
     m_session = std::make_unique<InstrumentSession>(configuration.port, QDir::currentPath(),

@@ -191,6 +191,9 @@ private:
     void connectSweep(SweepWindow &window);
     void sweepRunning(bool running);
     void showGeneratorSetting(const Frame &tx);
+    void setUpLanguageMenu(const std::optional<QString> &storedLanguage);
+    void showStoredLanguage(const QString &language);
+    void chooseLanguage(const QString &language);
 
     std::unique_ptr<Ui::TT_ZUNOV> ui;
     std::unique_ptr<InstrumentSession> m_session;

@@ -49,6 +49,7 @@ CommandLine terminalOptionsOf(const QCommandLineParser &parser)
     line.help = parser.isSet(QStringLiteral("help"));
     line.version = parser.isSet(QStringLiteral("version"));
     line.listPorts = parser.isSet(QStringLiteral("list-ports"));
+    line.language = parser.value(QStringLiteral("lang"));
     return line;
 }
 

@@ -22,8 +22,8 @@ struct CommandLine
 // itself (-platform and the like) must be removed first.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// Only the options that need no window (help, version, the port list); the
-// rest is ignored, so that this can run before the toolkit has removed its own
+// Only the options that need no window (help, version, the port list) and
+// the language they answer in; the rest is ignored, so that this can run before the toolkit has removed its own
 // options.
 CommandLine parseTerminalOptions(const QStringList &arguments);
 

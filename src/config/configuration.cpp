@@ -1,6 +1,7 @@
 #include "config/configuration.h"
 
 #include "platform/integertext.h"
+#include "platform/language.h"
 #include "platform/profilefile.h"
 
 #include <QDir>
@@ -25,4 +26,13 @@ Configuration readConfiguration(const QString &path)
     configuration.device = configuration.deviceText.value_or(QString());
     configuration.language = text.value(section, QString::fromLatin1(kLanguageKey));
     return configuration;
+}
+
+void writeLanguage(ProfileFile &file, const QString &language)
+{
+    const QString section = QLatin1String(kConfigurationSection);
+    const QString key = QLatin1String(kLanguageKey);
+    if (file.read().value(section, key).value_or(Language::Czech) == language)
+        return;
+    file.writeString(section, key, language);
 }

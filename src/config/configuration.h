@@ -32,6 +32,8 @@ struct Configuration
     std::optional<QString> language;
 };
 
+class ProfileFile;
+
 // The working directory, not the program's folder: the settings go with the
 // folder the program is started in.
 QString configurationFilePath();
@@ -40,3 +42,8 @@ QString configurationFilePath();
 // one reading. Never fails: what is absent or not an integer takes its
 // default. Values out of the usual ranges are returned as read.
 Configuration readConfiguration(const QString &path);
+
+// Keeps the language for the next start. The file is left untouched when it
+// already holds that language, or holds none and Czech is chosen; otherwise
+// only the one key changes. A refused write throws AppError::unableToWrite.
+void writeLanguage(ProfileFile &file, const QString &language);

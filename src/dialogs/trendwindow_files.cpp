@@ -47,8 +47,8 @@ QString problemsText(const QString &path, const RecordingContents &contents)
                      .arg(problems[index].line)
                      .arg(problems[index].reason);
     if (contents.problemCount > ListedProblems)
-        lines << QCoreApplication::translate("TrendWindow", "… a dalších %1")
-                     .arg(contents.problemCount - ListedProblems);
+        lines << QCoreApplication::translate("TrendWindow", "… a dalších %n", nullptr,
+                                             int(contents.problemCount - ListedProblems));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,10 +1,10 @@
 #include "link/openfailure.h"
 
+#include "platform/errorcause.h"
 #include "platform/portholder.h"
 
 #include <QCoreApplication>
 #include <cerrno>
-#include <cstring>
 
 OpenFailure openFailureOf(int error)
 {
@@ -90,7 +90,7 @@ QString openFailureReason(int error, const std::optional<PortHolder> &holder)
     case OpenFailure::Other:
         break;
     }
-    return QString::fromLocal8Bit(std::strerror(error));
+    return errorCause(error);
 }
 
 QString cannotOpenMessage(const QString &device, int error, const std::optional<PortHolder> &holder)

@@ -22,13 +22,15 @@ bool install(const QString &name, const QString &folder)
 
 bool useLanguage(const QString &language)
 {
-    if (language == Language::Czech)
-        return true;
     if (!Language::All.contains(language))
         return false;
-    // The toolkit's texts (standard buttons, file dialogs) where Debian has
-    // them; the program's own texts are what matters.
+    // The toolkit's own texts (file dialogs, standard buttons, text field
+    // menus) where Debian has them, Czech too: none of the program's texts
+    // comes from there, and an English "Look in" inside a Czech program is
+    // out of place.
     install(QStringLiteral("qtbase_") + language,
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // The program's texts are written in Czech; its Czech translation holds
+    // only the word forms that follow a count.
     return install(QStringLiteral("zunov_") + language, OwnTranslations);
 }

@@ -1,9 +1,11 @@
 #include "clicommandline.h"
 
+#include "clilanguage.h"
 #include "config/optiontable.h"
 #include "generator/waveform.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -20,21 +22,22 @@ struct CommandInfo
 {
     CliCommand command;
     QString name;
-    QString summary;
+    const char *summary; // translated where it is shown
     bool opensPort;
 };
 
 const std::array<CommandInfo, 5> Commands{{
     {CliCommand::Ports, QStringLiteral("ports"),
-     QStringLiteral("vypíše nalezené sériové porty (jako zunov --list-ports)"), false},
+     QT_TRANSLATE_NOOP("CliCommandLine", "vypíše nalezené sériové porty (jako zunov --list-ports)"),
+     false},
     {CliCommand::Test, QStringLiteral("test"),
-     QStringLiteral("čtyřbajtový test spojení s přístrojem"), true},
+     QT_TRANSLATE_NOOP("CliCommandLine", "čtyřbajtový test spojení s přístrojem"), true},
     {CliCommand::Measure, QStringLiteral("measure"),
-     QStringLiteral("měří a vypisuje každou celou odpověď přístroje"), true},
+     QT_TRANSLATE_NOOP("CliCommandLine", "měří a vypisuje každou celou odpověď přístroje"), true},
     {CliCommand::Generator, QStringLiteral("generator"),
-     QStringLiteral("pošle přístroji nastavení generátoru funkcí"), true},
+     QT_TRANSLATE_NOOP("CliCommandLine", "pošle přístroji nastavení generátoru funkcí"), true},
     {CliCommand::Sweep, QStringLiteral("sweep"),
-     QStringLiteral("rozmítá generátor a po krocích měří odezvu"), true},
+     QT_TRANSLATE_NOOP("CliCommandLine", "rozmítá generátor a po krocích měří odezvu"), true},
 }};
 
 struct WaveformName
@@ -54,13 +57,24 @@ const std::array<WaveformName, 5> WaveformNames{{
 const QStringList FormatNames{QStringLiteral("csv"), QStringLiteral("json"),
                               QStringLiteral("text")};
 
+// The tables below are made afresh at each use, so that their texts are in
+// the language chosen by then.
+
+// Accepted by every command, and without one.
 QList<OptionText> commonOptions()
 {
     return {
-        {{QStringLiteral("h"), QStringLiteral("help")}, {}, QStringLiteral("vypíše nápovědu")},
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         {},
+         QCoreApplication::translate("CliCommandLine", "vypíše nápovědu")},
         {{QStringLiteral("v"), QStringLiteral("version")},
          {},
-         QStringLiteral("vypíše verzi programu")},
+         QCoreApplication::translate("CliCommandLine", "vypíše verzi programu")},
+        {{QStringLiteral("lang")},
+         QStringLiteral("cs|en"),
+         QCoreApplication::translate(
+             "CliCommandLine", "jazyk nápovědy a hlášení: cs česky, en anglicky; bez ní anglicky, "
+                               "když LC_ALL, LC_MESSAGES nebo LANG volí angličtinu, jinak česky")},
     };
 }
 
@@ -68,12 +82,13 @@ QList<OptionText> deviceOptions()
 {
     return {
         {{QStringLiteral("device")},
-         QStringLiteral("cesta"),
-         QStringLiteral("otevře toto sériové zařízení")},
+         QCoreApplication::translate("CliCommandLine", "cesta"),
+         QCoreApplication::translate("CliCommandLine", "otevře toto sériové zařízení")},
         {{QStringLiteral("port")},
-         QStringLiteral("číslo"),
-         QStringLiteral("otevře port COM<číslo>: položku COM<číslo> v aktuální složce, "
-                        "jinak /dev/ttyS<číslo-1>")},
+         QCoreApplication::translate("CliCommandLine", "číslo"),
+         QCoreApplication::translate(
+             "CliCommandLine", "otevře port COM<číslo>: položku COM<číslo> v aktuální složce, "
+                               "jinak /dev/ttyS<číslo-1>")},
     };
 }
 
@@ -84,62 +99,78 @@ QList<OptionText> ownOptions(CliCommand command)
         return {
             {{QStringLiteral("count")},
              QStringLiteral("N"),
-             QStringLiteral("skončí po N dotazech; bez ní měří do Ctrl+C")},
+             QCoreApplication::translate("CliCommandLine",
+                                         "skončí po N dotazech; bez ní měří do Ctrl+C")},
             {{QStringLiteral("period")},
              QStringLiteral("ms"),
-             QStringLiteral("perioda dotazů; bez ní TSER ze ZUNOV.INI, jinak 1000 ms")},
+             QCoreApplication::translate(
+                 "CliCommandLine", "perioda dotazů; bez ní TSER ze ZUNOV.INI, jinak 1000 ms")},
             {{QStringLiteral("format")},
              QStringLiteral("csv|json|text"),
-             QStringLiteral("tvar výstupu, výchozí csv")},
+             QCoreApplication::translate("CliCommandLine", "tvar výstupu, výchozí csv")},
             {{QStringLiteral("stats")},
              {},
-             QStringLiteral("na konci vypíše na chybový výstup statistiku každé veličiny "
-                            "(řádky STAT; s --format json i poslední řádek výstupu)")},
+             QCoreApplication::translate(
+                 "CliCommandLine", "na konci vypíše na chybový výstup statistiku každé veličiny "
+                                   "(řádky STAT; s --format json i poslední řádek výstupu)")},
             {{QStringLiteral("limit")},
-             QStringLiteral("Q=DOLNÍ:HORNÍ"),
-             QStringLiteral("meze veličiny U1, U2, R, f nebo I v základní jednotce (V, Ohm, Hz, "
-                            "A), kterákoli může chybět; hodnota mimo meze dá návratový kód 4; "
-                            "lze opakovat")},
+             QCoreApplication::translate("CliCommandLine", "Q=DOLNÍ:HORNÍ"),
+             QCoreApplication::translate(
+                 "CliCommandLine",
+                 "meze veličiny U1, U2, R, f nebo I v základní jednotce (V, Ohm, Hz, "
+                 "A), kterákoli může chybět; hodnota mimo meze dá návratový kód 4; "
+                 "lze opakovat")},
         };
     case CliCommand::Generator:
         return {
             {{QStringLiteral("waveform")},
-             QStringLiteral("tvar"),
-             QStringLiteral("sinus, sinus2, obdelnik, pila nebo trojuhelnik")},
+             QCoreApplication::translate("CliCommandLine", "tvar"),
+             QCoreApplication::translate("CliCommandLine",
+                                         "sinus, sinus2, obdelnik, pila nebo trojuhelnik")},
             {{QStringLiteral("value")},
              QStringLiteral("0..255"),
-             QStringLiteral("hodnota frekvence, jako posuvník v okně programu")},
+             QCoreApplication::translate("CliCommandLine",
+                                         "hodnota frekvence, jako posuvník v okně programu")},
         };
     case CliCommand::Sweep:
         return {
             {{QStringLiteral("waveform")},
-             QStringLiteral("tvar"),
-             QStringLiteral("sinus (výchozí), sinus2, obdelnik, pila nebo trojuhelnik")},
+             QCoreApplication::translate("CliCommandLine", "tvar"),
+             QCoreApplication::translate(
+                 "CliCommandLine", "sinus (výchozí), sinus2, obdelnik, pila nebo trojuhelnik")},
             {{QStringLiteral("from")},
              QStringLiteral("0..255"),
-             QStringLiteral("první hodnota frekvence, výchozí 0")},
+             QCoreApplication::translate("CliCommandLine", "první hodnota frekvence, výchozí 0")},
             {{QStringLiteral("to")},
              QStringLiteral("0..255"),
-             QStringLiteral("poslední hodnota frekvence, výchozí 255")},
+             QCoreApplication::translate("CliCommandLine",
+                                         "poslední hodnota frekvence, výchozí 255")},
             {{QStringLiteral("steps")},
              QStringLiteral("N"),
-             QStringLiteral("počet kroků, výchozí 32; hodnoty, které se po zaokrouhlení "
-                            "opakují, se nastaví jen jednou")},
+             QCoreApplication::translate(
+                 "CliCommandLine", "počet kroků, výchozí 32; hodnoty, které se po zaokrouhlení "
+                                   "opakují, se nastaví jen jednou")},
             {{QStringLiteral("log-spacing")},
              {},
-             QStringLiteral("kroky rozmístí logaritmicky (obě krajní hodnoty aspoň 1)")},
+             QCoreApplication::translate(
+                 "CliCommandLine", "kroky rozmístí logaritmicky (obě krajní hodnoty aspoň 1)")},
             {{QStringLiteral("settle")},
              QStringLiteral("ms"),
-             QStringLiteral("čekání po nastavení generátoru, výchozí 200 ms")},
+             QCoreApplication::translate("CliCommandLine",
+                                         "čekání po nastavení generátoru, výchozí 200 ms")},
             {{QStringLiteral("readings")},
              QStringLiteral("N"),
-             QStringLiteral("počet dotazů v každém kroku, výchozí 5")},
+             QCoreApplication::translate("CliCommandLine",
+                                         "počet dotazů v každém kroku, výchozí 5")},
             {{QStringLiteral("period")},
              QStringLiteral("ms"),
-             QStringLiteral("perioda dotazů v kroku; bez ní TSER ze ZUNOV.INI, jinak 1000 ms")},
+             QCoreApplication::translate(
+                 "CliCommandLine",
+                 "perioda dotazů v kroku; bez ní TSER ze ZUNOV.INI, jinak 1000 ms")},
             {{QStringLiteral("format")},
              QStringLiteral("csv|json"),
-             QStringLiteral("tvar výstupu, výchozí csv; řádek za každý dokončený krok")},
+             QCoreApplication::translate(
+                 "CliCommandLine", "tvar výstupu, výchozí csv; řádek za každý dokončený krok")},
         };
     case CliCommand::None:
     case CliCommand::Ports:
@@ -147,6 +178,11 @@ QList<OptionText> ownOptions(CliCommand command)
         break;
     }
     return {};
+}
+
+QString summaryOf(const CommandInfo &info)
+{
+    return QCoreApplication::translate("CliCommandLine", info.summary);
 }
 
 const CommandInfo *commandInfo(CliCommand command)
@@ -213,13 +249,23 @@ public:
             m_request.error = error;
     }
 
+    void checkLanguage()
+    {
+        if (isSet("lang") && !Language::All.contains(m_request.language))
+            fail(QCoreApplication::translate("CliCommandLine",
+                                             "Neznámý jazyk „%1“; zvolte cs nebo en.")
+                     .arg(m_request.language));
+    }
+
     void readDevice()
     {
         if (isSet("device") && isSet("port"))
-            fail(QStringLiteral("Volby --device a --port nelze použít spolu."));
+            fail(QCoreApplication::translate("CliCommandLine",
+                                             "Volby --device a --port nelze použít spolu."));
         m_request.device = value("device");
         if (isSet("device") && m_request.device.isEmpty())
-            fail(QStringLiteral("Volba --device potřebuje cestu k zařízení."));
+            fail(QCoreApplication::translate("CliCommandLine",
+                                             "Volba --device potřebuje cestu k zařízení."));
         m_request.port = number("port", 0, INT_MAX);
     }
 
@@ -234,7 +280,8 @@ public:
             return;
         const qsizetype index = FormatNames.indexOf(value("format"));
         if (index < 0)
-            fail(QStringLiteral("Neznámý tvar výstupu „%1“; zvolte csv, json nebo text.")
+            fail(QCoreApplication::translate(
+                     "CliCommandLine", "Neznámý tvar výstupu „%1“; zvolte csv, json nebo text.")
                      .arg(value("format")));
         else
             m_request.format = OutputFormat(index);
@@ -248,8 +295,9 @@ public:
                          [&name](const WaveformName &entry) { return entry.name == name; });
         if (known != WaveformNames.end())
             return known->waveform.code;
-        fail(QStringLiteral("Neznámý tvar „%1“; zvolte sinus, sinus2, obdelnik, pila nebo "
-                            "trojuhelnik.")
+        fail(QCoreApplication::translate(
+                 "CliCommandLine", "Neznámý tvar „%1“; zvolte sinus, sinus2, obdelnik, pila nebo "
+                                   "trojuhelnik.")
                  .arg(name));
         return std::nullopt;
     }
@@ -267,12 +315,15 @@ public:
         sweep.readings = number("readings", 1, MostReadings).value_or(sweep.readings);
         m_request.periodMs = number("period", 1, LongestPeriodMs);
         if (sweep.logSpacing && (sweep.from == 0 || sweep.to == 0))
-            fail(QStringLiteral("Logaritmické rozmístění kroků potřebuje --from i --to aspoň 1."));
+            fail(QCoreApplication::translate(
+                "CliCommandLine",
+                "Logaritmické rozmístění kroků potřebuje --from i --to aspoň 1."));
         if (!isSet("format"))
             return;
         const qsizetype index = FormatNames.indexOf(value("format"));
         if (index < 0 || OutputFormat(index) == OutputFormat::Text)
-            fail(QStringLiteral("Neznámý tvar výstupu „%1“; zvolte csv nebo json.")
+            fail(QCoreApplication::translate("CliCommandLine",
+                                             "Neznámý tvar výstupu „%1“; zvolte csv nebo json.")
                      .arg(value("format")));
         else
             m_request.format = OutputFormat(index);
@@ -282,7 +333,8 @@ public:
     {
         for (const char *option : {"waveform", "value"}) {
             if (!isSet(option))
-                fail(QStringLiteral("Příkaz generator potřebuje volbu --%1.")
+                fail(QCoreApplication::translate("CliCommandLine",
+                                                 "Příkaz generator potřebuje volbu --%1.")
                          .arg(QLatin1String(option)));
         }
         if (!m_request.error.isEmpty())
@@ -305,8 +357,10 @@ private:
                                 && (highest || bounds.at(1).isEmpty()) && (lowest || highest)
                                 && (!lowest || !highest || *lowest <= *highest);
         if (!wellFormed) {
-            fail(QStringLiteral("Mez „%1“ neplatí; zadejte ji jako U1=1.5:2.5, R=:1000 nebo "
-                                "I=0.1: (veličina U1, U2, R, f nebo I, dolní mez nejvýš horní).")
+            fail(QCoreApplication::translate(
+                     "CliCommandLine",
+                     "Mez „%1“ neplatí; zadejte ji jako U1=1.5:2.5, R=:1000 nebo "
+                     "I=0.1: (veličina U1, U2, R, f nebo I, dolní mez nejvýš horní).")
                      .arg(text));
             return;
         }
@@ -334,7 +388,8 @@ private:
         const int number = text.toInt(&ok, 10);
         if (ok && number >= lowest && number <= highest)
             return number;
-        fail(QStringLiteral("Hodnota „%1“ volby --%2 není celé číslo od %3 do %4.")
+        fail(QCoreApplication::translate("CliCommandLine",
+                                         "Hodnota „%1“ volby --%2 není celé číslo od %3 do %4.")
                  .arg(text, QLatin1String(option), QString::number(lowest),
                       QString::number(highest)));
         return std::nullopt;
@@ -359,21 +414,26 @@ CliRequest parseCliArguments(const QStringList &arguments)
     const bool parsed = parser.parse(line);
     request.help = parser.isSet(QStringLiteral("help"));
     request.version = parser.isSet(QStringLiteral("version"));
+    // Wanted for the help too, and for the errors, even of arguments that
+    // are wrong otherwise.
+    request.language = parser.value(QStringLiteral("lang"));
     if (request.help || request.version)
         return request;
     RequestReader reader(parser, request);
     if (name.isEmpty())
-        reader.fail(QStringLiteral("Chybí příkaz: ports, test, measure, generator nebo sweep."));
+        reader.fail(QCoreApplication::translate(
+            "CliCommandLine", "Chybí příkaz: ports, test, measure, generator nebo sweep."));
     else if (request.command == CliCommand::None)
-        reader.fail(QStringLiteral("Neznámý příkaz: %1").arg(name));
+        reader.fail(QCoreApplication::translate("CliCommandLine", "Neznámý příkaz: %1").arg(name));
     else if (!parsed)
         reader.fail(parserErrorText(parser, options, line));
     else if (parser.positionalArguments().size() > 1)
-        reader.fail(
-            QStringLiteral("Nečekaný argument: %1").arg(parser.positionalArguments().at(1)));
+        reader.fail(QCoreApplication::translate("CliCommandLine", "Nečekaný argument: %1")
+                        .arg(parser.positionalArguments().at(1)));
     if (!request.error.isEmpty())
         return request;
 
+    reader.checkLanguage();
     if (commandInfo(request.command)->opensPort)
         reader.readDevice();
     if (request.command == CliCommand::Measure)
@@ -389,19 +449,24 @@ QString cliHelp(CliCommand command)
 {
     const CommandInfo *info = commandInfo(command);
     if (info) {
-        return QStringLiteral("Použití: %1 %2 [volby]\n%3.\n\nVolby:\n")
-                   .arg(ProgramName, info->name,
-                        info->summary.at(0).toUpper() + info->summary.mid(1))
+        const QString summary = summaryOf(*info);
+        return QCoreApplication::translate("CliCommandLine",
+                                           "Použití: %1 %2 [volby]\n%3.\n\nVolby:\n")
+                   .arg(ProgramName, info->name, summary.at(0).toUpper() + summary.mid(1))
                + optionHelpLines(optionsOf(command));
     }
-    QString help = QStringLiteral("Použití: %1 <příkaz> [volby]\n"
-                                  "Měří a ovládá přístroj ZUNOV z příkazové řádky, bez oken.\n\n"
-                                  "Příkazy:\n")
-                       .arg(ProgramName);
+    QString help =
+        QCoreApplication::translate("CliCommandLine",
+                                    "Použití: %1 <příkaz> [volby]\n"
+                                    "Měří a ovládá přístroj ZUNOV z příkazové řádky, bez oken.\n\n"
+                                    "Příkazy:\n")
+            .arg(ProgramName);
     for (const CommandInfo &each : Commands)
-        help += QStringLiteral("  %1  %2\n").arg(each.name, -10).arg(each.summary);
-    return help + QStringLiteral("\nVolby:\n") + optionHelpLines(commonOptions())
-           + QStringLiteral(
+        help += QStringLiteral("  %1  %2\n").arg(each.name, -10).arg(summaryOf(each));
+    return help + QCoreApplication::translate("CliCommandLine", "\nVolby:\n")
+           + optionHelpLines(commonOptions())
+           + QCoreApplication::translate(
+                 "CliCommandLine",
                  "\nZařízení volí --device nebo --port, jinak ZUNOV.INI aktuální složky "
                  "(klíče Port a Zarizeni).\n"
                  "Nápověda k příkazu: %1 <příkaz> --help\n"

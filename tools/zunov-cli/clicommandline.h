@@ -35,7 +35,8 @@ struct CliRequest
     CliCommand command = CliCommand::None;
     bool help = false;
     bool version = false;
-    QString error; // not empty: a usage error, and this says what is wrong
+    QString error;    // not empty: a usage error, and this says what is wrong
+    QString language; // --lang as typed; empty without it
 
     // The device: a path, or a port number by the COM<N> rule; neither: as
     // ZUNOV.INI of the current folder says.

@@ -1,6 +1,8 @@
 #include "clitexts.h"
 
-#include <cstring>
+#include "platform/errorcause.h"
+
+#include <QCoreApplication>
 
 namespace CliText {
 
@@ -11,38 +13,44 @@ QString line(const QString &text)
 
 QString usage(const QString &error, const QString &helpHint)
 {
-    return line(QStringLiteral("%1 (nápověda: %2)").arg(error, helpHint));
+    return line(QCoreApplication::translate("CliText", "%1 (nápověda: %2)").arg(error, helpHint));
 }
 
 QString incompleteReply(int bytesReceived)
 {
-    return line(QStringLiteral("Neúplná odpověď přístroje: %1 ze 4 bajtů.").arg(bytesReceived));
+    return line(QCoreApplication::translate("CliText", "Neúplná odpověď přístroje: %1 ze 4 bajtů.")
+                    .arg(bytesReceived));
 }
 
 QString replyWithoutReading(const QString &rawBytes)
 {
-    return line(QStringLiteral("Odpověď přístroje bez měřené hodnoty: %1").arg(rawBytes));
+    return line(QCoreApplication::translate("CliText", "Odpověď přístroje bez měřené hodnoty: %1")
+                    .arg(rawBytes));
 }
 
 QString noAnswer()
 {
-    return line(QStringLiteral("Přístroj neodpověděl."));
+    return line(QCoreApplication::translate("CliText", "Přístroj neodpověděl."));
 }
 
 QString outputFailed(int error)
 {
-    return line(QStringLiteral("Výstup nelze zapsat: %1.")
-                    .arg(QString::fromLocal8Bit(std::strerror(error))));
+    return line(
+        QCoreApplication::translate("CliText", "Výstup nelze zapsat: %1.").arg(errorCause(error)));
 }
 
 QString sweepInterrupted(bool instrumentLost, int stepsDone, int stepsPlanned)
 {
-    const QString cause = instrumentLost ? QStringLiteral("Přístroj se odpojil")
-                                         : QStringLiteral("Přístroj přestal odpovídat");
-    return line(QStringLiteral("%1; rozmítání skončilo po %2 krocích z %3.")
-                    .arg(cause)
-                    .arg(stepsDone)
-                    .arg(stepsPlanned));
+    const QString cause =
+        instrumentLost ? QCoreApplication::translate("CliText", "Přístroj se odpojil")
+                       : QCoreApplication::translate("CliText", "Přístroj přestal odpovídat");
+    // "po 1 kroku" but "po 0 krocích", "po 2 krocích": Czech and English
+    // alike tell one step from any other count, so two texts serve both.
+    const QString ended =
+        stepsDone == 1
+            ? QCoreApplication::translate("CliText", "%1; rozmítání skončilo po %2 kroku z %3.")
+            : QCoreApplication::translate("CliText", "%1; rozmítání skončilo po %2 krocích z %3.");
+    return line(ended.arg(cause).arg(stepsDone).arg(stepsPlanned));
 }
 
 } // namespace CliText

@@ -5,6 +5,7 @@
 #include "link/instrumentsession.h"
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -15,8 +16,9 @@ constexpr int StepPauseMs = 500;
 
 QString stepLine(int step, std::optional<uint8_t> echo)
 {
-    const QString received = echo ? QString::number(*echo) : QStringLiteral("nic");
-    return QStringLiteral("%1: odesláno %2, přijato %3\n")
+    const QString received =
+        echo ? QString::number(*echo) : QCoreApplication::translate("CliText", "nic");
+    return QCoreApplication::translate("CliText", "%1: odesláno %2, přijato %3\n")
         .arg(Handshake::stepText(step), QString::number(Handshake::TestByte), received);
 }
 

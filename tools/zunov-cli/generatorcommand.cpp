@@ -6,6 +6,7 @@
 #include "output.h"
 #include "record/rowfields.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 
 int runGenerator(InstrumentSession &session, uint8_t waveformCode, uint8_t frequencyValue,
@@ -23,11 +24,11 @@ int runGenerator(InstrumentSession &session, uint8_t waveformCode, uint8_t frequ
                      });
     session.upload(request);
     loop.exec();
-    out.write(QStringLiteral("Odesláno: %1\n").arg(rowRawBytes(request)));
+    out.write(QCoreApplication::translate("CliText", "Odesláno: %1\n").arg(rowRawBytes(request)));
     if (received < int(reply.size())) {
         err.write(CliText::incompleteReply(received));
         return ExitStatus::Failed;
     }
-    out.write(QStringLiteral("Přijato: %1\n").arg(rowRawBytes(reply)));
+    out.write(QCoreApplication::translate("CliText", "Přijato: %1\n").arg(rowRawBytes(reply)));
     return ExitStatus::Success;
 }

@@ -1,6 +1,7 @@
 // zunov-cli: the instrument from the command line, for scripts and automated
 // measurement. See --help.
 #include "clicommandline.h"
+#include "clilanguage.h"
 #include "clitexts.h"
 #include "commands.h"
 #include "exitstatus.h"
@@ -8,6 +9,7 @@
 #include "stopsignals.h"
 
 #include <QCoreApplication>
+#include <QProcessEnvironment>
 #include <csignal>
 #include <unistd.h>
 
@@ -22,7 +24,21 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CliRequest request = parseCliArguments(arguments);
+    CliRequest request = parseCliArguments(arguments);
+    // The commands that run until stopped end after the exchange under way.
+    if (request.command == CliCommand::Measure || request.command == CliCommand::Sweep)
+        StopSignals::block();
+    QCoreApplication app(argc, argv);
+    const QString language =
+        cliLanguage(request.language, QProcessEnvironment::systemEnvironment());
+    if (language != Language::Czech) {
+        // The arguments were read before the application object existed, as
+        // the stop signals must be blocked before it can start a thread; a
+        // translation needs that object, so they are read again for their
+        // usage errors to be in the language chosen.
+        useCliLanguage(language);
+        request = parseCliArguments(arguments);
+    }
     if (request.help)
         return out.write(cliHelp(request.command)) ? ExitStatus::Success : ExitStatus::Failed;
     if (request.version)
@@ -32,9 +48,5 @@ int main(int argc, char *argv[])
         err.write(CliText::usage(request.error, cliHelpHint(request.command)));
         return ExitStatus::Usage;
     }
-
-    if (request.command == CliCommand::Measure)
-        StopSignals::block();
-    QCoreApplication app(argc, argv);
     return runCommand(request, out, err);
 }
