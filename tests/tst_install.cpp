@@ -4,7 +4,8 @@
 
 // The installed program, as `cmake --install` lays it out under a prefix:
 // the tree, the validators' verdict on the desktop entry and the metadata,
-// the terminal options without a display, and the three ways to start.
+// the manual pages as man shows them, the terminal options without a
+// display, and the three ways to start.
 class tst_Install : public QObject
 {
     Q_OBJECT
@@ -15,6 +16,8 @@ private slots:
     void installedFiles();
     void desktopEntryIsValid();
     void metadataIsValid();
+    void manualPages_data();
+    void manualPages();
     void withoutDisplay_data();
     void withoutDisplay();
     void userFolderIsFilledOnceAndThenKept();
@@ -68,6 +71,9 @@ void tst_Install::installedFiles_data()
                              "share/man/man1/zunov.1.gz",
                              "share/man/man1/zunov-sim.1.gz",
                              "share/man/man1/zunov-cli.1.gz",
+                             "share/man/cs/man1/zunov.1.gz",
+                             "share/man/cs/man1/zunov-sim.1.gz",
+                             "share/man/cs/man1/zunov-cli.1.gz",
                              "share/doc/zunov/README.md",
                              "share/doc/zunov/navod.md",
                              "share/doc/zunov/guide.md",
@@ -104,6 +110,38 @@ void tst_Install::metadataIsValid()
     QVERIFY2(check.exitCode == 0, check.out + check.err);
 }
 
+void tst_Install::manualPages_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("header");
+    for (const char *program : {"zunov", "zunov-sim", "zunov-cli"}) {
+        const QString page = QString::fromLatin1(program) + QStringLiteral(".1.gz");
+        QTest::addRow("%s, English", program)
+            << QStringLiteral("share/man/man1/") + page << QStringLiteral("User Commands");
+        QTest::addRow("%s, Czech", program)
+            << QStringLiteral("share/man/cs/man1/") + page << QStringLiteral("Uživatelské příkazy");
+    }
+}
+
+void tst_Install::manualPages()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, header);
+    if (QStandardPaths::findExecutable(QStringLiteral("man")).isEmpty())
+        QSKIP("man-db is missing");
+    // As a terminal 80 columns wide shows the page; a roff mistake is a warning.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    environment.insert(QStringLiteral("MANPAGER"), QStringLiteral("cat"));
+    const ProgramRun run =
+        runProgram(QStringLiteral("man"), {"--warnings", "-l", installed(path)}, environment);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    // The page in the folder of its language.
+    QVERIFY2(QString::fromUtf8(run.out).contains(header), run.out.left(200).constData());
+}
+
 void tst_Install::withoutDisplay_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -117,6 +155,12 @@ void tst_Install::withoutDisplay_data()
                                << "";
     QTest::newRow("no display") << QStringList{} << "" << 2 << ""
                                 << "zunov: chybí grafický displej";
+    // These answer before any settings file is read: in the language asked for.
+    QTest::newRow("--lang en --help")
+        << QStringList{"--lang", "en", "--help"} << "" << 0 << "Usage: zunov [options]"
+        << "";
+    QTest::newRow("--lang en, no display") << QStringList{"--lang", "en"} << "" << 2 << ""
+                                           << "zunov: no graphical display";
     // An X display number that nothing serves.
     QTest::newRow("display not reachable")
         << QStringList{} << ":4711" << 2 << ""

@@ -539,8 +539,9 @@ void tst_ZunovCli::sweep()
     QFETCH(bool, lost);
     Bench bench;
     bench.instrument.setBench(20.0);
-    // Pulled out during the third step's settle time: it goes a moment after
-    // that step's upload.
+    // Pulled out during the third step's settle time: it goes a moment (a
+    // tenth of a second) after that step's upload; the long settle time keeps
+    // a busy machine from polling before then.
     if (lost)
         bench.instrument.setFaults({.hangUpAfter = 2 * 5 + 1});
     const ProgramRun run = bench.run({"sweep",       "--device",
@@ -549,7 +550,7 @@ void tst_ZunovCli::sweep()
                                       "10",          "--to",
                                       "250",         "--steps",
                                       "4",           "--log-spacing",
-                                      "--settle",    lost ? "300" : "5",
+                                      "--settle",    lost ? "1000" : "5",
                                       "--readings",  "4",
                                       "--period",    "1",
                                       "--format",    format});
