@@ -130,6 +130,8 @@ private slots:
     void stopSignalWaitsForTheReply_data();
     void stopSignalWaitsForTheReply();
     void sweepEndsOnStopSignal();
+    void fullDiskIsSaidInTheLanguage_data();
+    void fullDiskIsSaidInTheLanguage();
     void lostDeviceIsOpenedAgain();
     void languageChoice_data();
     void languageChoice();
@@ -652,6 +654,34 @@ void tst_ZunovCli::sweepEndsOnStopSignal()
     QVERIFY(out.endsWith("\r\n"));
 }
 
+void tst_ZunovCli::fullDiskIsSaidInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("cs") << "cs"
+                        << QByteArray("zunov-cli: Výstup nelze zapsat: na disku není místo.\n");
+    QTest::newRow("en") << "en"
+                        << QByteArray("zunov-cli: Cannot write the output: no space left on the "
+                                      "disk.\n");
+}
+
+// The cause comes from the program's own table, not from the C library,
+// which speaks English only.
+void tst_ZunovCli::fullDiskIsSaidInTheLanguage()
+{
+    QFETCH(QString, language);
+    Bench bench;
+    QProcess client;
+    client.setProcessEnvironment(cliEnvironment());
+    client.setWorkingDirectory(bench.folder.path());
+    client.setStandardOutputFile(QStringLiteral("/dev/full"));
+    client.start(ZUNOV_CLI,
+                 {"--lang", language, "measure", "--device", bench.device(), "--count", "1"});
+    QVERIFY(client.waitForFinished(kStopTimeoutMs));
+    QCOMPARE(client.exitCode(), 1);
+    QTEST(client.readAllStandardError(), "message");
+}
+
 // An adapter pulled out and plugged in again during a measurement: warnings
 // while it is away, and readings again once it is back.
 void tst_ZunovCli::lostDeviceIsOpenedAgain()
@@ -777,9 +807,10 @@ void tst_ZunovCli::sameDataInEitherLanguage_data()
         << measure + QStringList{"--stats"} << zunovsim::Faults{.dropByte = 3} << cut << cutEnglish;
     QTest::newRow("text") << measure + QStringList{"--format", "text"}
                           << zunovsim::Faults{.dropByte = 3} << cut << cutEnglish;
-    // Pulled out during the settle time of the second or the third step.
+    // Pulled out during the settle time of the second or the third step, a
+    // tenth of a second after its upload.
     const QStringList sweep{"sweep",   "--device", "DEVICE",   "--waveform", "trojuhelnik",
-                            "--steps", "4",        "--settle", "300",        "--readings",
+                            "--steps", "4",        "--settle", "1000",       "--readings",
                             "4",       "--period", "1"};
     QTest::newRow("a sweep ended after one step")
         << sweep << zunovsim::Faults{.hangUpAfter = 5 + 1}
