@@ -1,5 +1,6 @@
 #include "dialogs/tfrmoprogramu.h"
 
+#include "platform/fixedwindow.h"
 #include "ui_tfrmoprogramu.h"
 
 namespace {
@@ -10,15 +11,13 @@ constexpr QPoint WindowPosition{1016, 323};
 } // namespace
 
 TfrmOProgramu::TfrmOProgramu(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | FixedWindowFlags)
     , ui(std::make_unique<Ui::TfrmOProgramu>())
 {
     ui->setupUi(this);
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
-    setFixedSize(size());
-    move(WindowPosition);
+    fixWindow(*this, WindowPosition, EscapeKey::LeftAlone);
     connect(ui->Button1, &QPushButton::clicked, this, &TfrmOProgramu::Button1Click);
 }
 

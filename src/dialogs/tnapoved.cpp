@@ -1,5 +1,6 @@
 #include "dialogs/tnapoved.h"
 
+#include "platform/fixedwindow.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
 #include "ui_tnapoved.h"
@@ -18,13 +19,11 @@ const char *const HelpFileName = QT_TRANSLATE_NOOP("Tnapoved", "HELP.dat");
 } // namespace
 
 Tnapoved::Tnapoved(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | FixedWindowFlags)
     , ui(std::make_unique<Ui::Tnapoved>())
 {
     ui->setupUi(this);
-    setFixedSize(size());
-    move(WindowPosition);
+    fixWindow(*this, WindowPosition, EscapeKey::LeftAlone);
     connect(ui->Button1, &QPushButton::clicked, this, &Tnapoved::Button1Click);
     // A missing help file is reported while the program starts; the window
     // then keeps its layout text.

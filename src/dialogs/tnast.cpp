@@ -3,12 +3,12 @@
 #include "config/configuration.h"
 #include "dialogs/typinglimit.h"
 #include "link/portlist.h"
+#include "platform/fixedwindow.h"
 #include "platform/messages.h"
 #include "ui_tnast.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QShortcut>
 
 namespace {
 
@@ -42,8 +42,7 @@ QString choiceText(const SerialPortInfo &port)
 
 TNast::TNast(std::function<void()> requestRestart, const Configuration &configuration,
              QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | FixedWindowFlags)
     , ui(std::make_unique<Ui::TNast>())
     , m_requestRestart(std::move(requestRestart))
     , m_settings(configurationFilePath())
@@ -51,10 +50,7 @@ TNast::TNast(std::function<void()> requestRestart, const Configuration &configur
     ui->setupUi(this);
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
-    setFixedSize(size());
-    move(WindowPosition);
-    // Esc does what the close box does: it hides the window.
-    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    fixWindow(*this, WindowPosition, EscapeKey::Closes);
 
     // The boxes are filled once; a key that is absent keeps the layout text.
     // A hand-edited value longer than a box's limit still shows in full:

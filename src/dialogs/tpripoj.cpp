@@ -1,9 +1,8 @@
 #include "dialogs/tpripoj.h"
 
+#include "platform/fixedwindow.h"
 #include "platform/labeltext.h"
 #include "ui_tpripoj.h"
-
-#include <QShortcut>
 
 namespace {
 
@@ -13,17 +12,13 @@ constexpr QPoint WindowPosition{811, 487};
 } // namespace
 
 TPripoj::TPripoj(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | FixedWindowFlags)
     , ui(std::make_unique<Ui::TPripoj>())
 {
     ui->setupUi(this);
     for (QLabel *label : findChildren<QLabel *>())
         label->adjustSize();
-    setFixedSize(size());
-    move(WindowPosition);
-    // Esc does what the close box does: it hides the window.
-    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    fixWindow(*this, WindowPosition, EscapeKey::Closes);
 }
 
 TPripoj::~TPripoj() = default;

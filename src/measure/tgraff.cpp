@@ -1,6 +1,7 @@
 #include "measure/tgraff.h"
 
 #include "measure/tperformancegraph.h"
+#include "platform/fixedwindow.h"
 #include "ui_tgraff.h"
 
 #include <QCloseEvent>
@@ -37,8 +38,8 @@ TGraff::TGraff(QWidget *parent)
     configure(ui->PerformanceGraph2);
     ui->Label1->adjustSize();
     ui->Label2->adjustSize();
-    move(WindowPosition);
-    setFixedSize(size());
+    // Shown and hidden by the main window's check box alone.
+    fixWindow(*this, WindowPosition, EscapeKey::LeftAlone);
 }
 
 TGraff::~TGraff() = default;
