@@ -14,6 +14,7 @@ class tst_RunScript : public QObject
 private slots:
     void comPortLink_data();
     void comPortLink();
+    void withoutDisplaySaysSoAtOnce();
 };
 
 void tst_RunScript::comPortLink_data()
@@ -60,6 +61,23 @@ void tst_RunScript::comPortLink()
         QVERIFY(QFileInfo(com1).isSymLink());
         QCOMPARE(QFileInfo(com1).symLinkTarget(), existingTarget);
     }
+}
+
+// Before installing or building anything: the run would end there anyway.
+void tst_RunScript::withoutDisplaySaysSoAtOnce()
+{
+    QTemporaryDir workdir;
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "ZUNOV_PREBUILT"})
+        environment.remove(variable);
+    environment.insert("ZUNOV_WORKDIR", workdir.path());
+    run.setProcessEnvironment(environment);
+    run.start(QStringLiteral(ZUNOV_SOURCE_DIR "/scripts/run"));
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 2);
+    QVERIFY(run.readAllStandardError().contains("needs a graphical display"));
+    QVERIFY(QDir(workdir.path()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_RunScript)
