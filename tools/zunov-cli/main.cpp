@@ -4,8 +4,6 @@
 #include "clilanguage.h"
 #include "clitexts.h"
 #include "commands.h"
-#include "exitstatus.h"
-#include "output.h"
 #include "stopsignals.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,9 @@
 #include "measurement.h"
 
 #include "clitexts.h"
-#include "exitstatus.h"
+#include "commands.h"
 #include "link/instrumentsession.h"
 #include "measure/replyinterpreter.h"
-#include "output.h"
 #include "record/rowfields.h"
 
 #include <QDateTime>

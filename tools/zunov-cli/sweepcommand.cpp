@@ -1,8 +1,7 @@
 #include "sweepcommand.h"
 
 #include "clitexts.h"
-#include "exitstatus.h"
-#include "output.h"
+#include "commands.h"
 
 SweepCommand::SweepCommand(InstrumentSession &session, const SweepSettings &settings,
                            OutputFormat format, Output &out, Output &err)
