@@ -301,6 +301,37 @@ Exit status: 0 success, 1 the instrument did not answer correctly or the output 
     </message>
 </context>
 <context>
+    <name>DeviceStatus</name>
+    <message>
+        <source>Stav: otevřeno</source>
+        <translation>State: open</translation>
+    </message>
+    <message>
+        <source>Stav: zařízení zmizelo, zkouším ho znovu otevřít</source>
+        <translation>State: the device disappeared, trying to open it again</translation>
+    </message>
+    <message>
+        <source>Stav: nelze otevřít, %1</source>
+        <translation>State: cannot open, %1</translation>
+    </message>
+    <message>
+        <source>Zařízení: %1 → %2</source>
+        <translation>Device: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Zařízení: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Emulátor přístroje (zunov-sim)</source>
+        <translation>Instrument emulator (zunov-sim)</translation>
+    </message>
+    <message>
+        <source>%1 (emulátor)</source>
+        <translation>%1 (emulator)</translation>
+    </message>
+</context>
+<context>
     <name>ErrorCause</name>
     <message>
         <source>na disku není místo</source>

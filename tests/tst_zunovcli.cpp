@@ -117,6 +117,8 @@ private slots:
     void pollPeriod();
     void echoTest_data();
     void echoTest();
+    void echoTestNamesTheDevice_data();
+    void echoTestNamesTheDevice();
     void measureFormats_data();
     void measureFormats();
     void statisticsAndLimits_data();
@@ -354,8 +356,39 @@ void tst_ZunovCli::echoTest()
     bench.instrument.setFaults(faults);
     const ProgramRun run = bench.run({"test", "--device", "DEVICE"});
     QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(lines(run.out), out);
+    QCOMPARE(lines(run.out), QStringList{"Zařízení: " + bench.device()} + out);
     QVERIFY(run.err.isEmpty());
+}
+
+void tst_ZunovCli::echoTestNamesTheDevice_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("device"); // DEVICE and FOLDER as in the arguments
+    QTest::newRow("--device") << QByteArray() << QStringList{"--device", "DEVICE"}
+                              << "Zařízení: DEVICE";
+    QTest::newRow("--port: the link and where it leads")
+        << QByteArray() << QStringList{"--port", "3"} << "Zařízení: FOLDER/COM3 → DEVICE";
+    QTest::newRow("ZUNOV.INI: Port")
+        << QByteArray("[NASTAVENI]\nPort=3\n") << QStringList{} << "Zařízení: FOLDER/COM3 → DEVICE";
+    QTest::newRow("ZUNOV.INI: Zarizeni")
+        << QByteArray("[NASTAVENI]\nZarizeni=\"DEVICE\"\n") << QStringList{} << "Zařízení: DEVICE";
+}
+
+// Found by a number or in ZUNOV.INI, the device may not be the one the user
+// had in mind: the first line of the test says which it was.
+void tst_ZunovCli::echoTestNamesTheDevice()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, device);
+    Bench bench;
+    if (!ini.isEmpty())
+        bench.writeIni(ini);
+    const ProgramRun run = bench.run(QStringList{"test"} + arguments);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    device.replace("FOLDER", bench.folder.path()).replace("DEVICE", bench.device());
+    QCOMPARE(lines(run.out).value(0), device);
 }
 
 void tst_ZunovCli::measureFormats_data()

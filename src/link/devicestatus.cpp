@@ -39,15 +39,19 @@ QString stateLine(const DeviceStatus &status)
 
 } // namespace
 
-DeviceView deviceView(const DeviceStatus &status)
+QString deviceLine(const DeviceStatus &status)
 {
     const bool leadsElsewhere =
         !status.resolvedPath.isEmpty() && status.resolvedPath != status.path;
-    QStringList lines{
-        leadsElsewhere
-            ? QCoreApplication::translate("DeviceStatus", "Zařízení: %1 → %2")
-                  .arg(status.path, status.resolvedPath)
-            : QCoreApplication::translate("DeviceStatus", "Zařízení: %1").arg(status.path)};
+    return leadsElsewhere
+               ? QCoreApplication::translate("DeviceStatus", "Zařízení: %1 → %2")
+                     .arg(status.path, status.resolvedPath)
+               : QCoreApplication::translate("DeviceStatus", "Zařízení: %1").arg(status.path);
+}
+
+DeviceView deviceView(const DeviceStatus &status)
+{
+    QStringList lines{deviceLine(status)};
     if (status.emulator)
         lines << QCoreApplication::translate("DeviceStatus", "Emulátor přístroje (zunov-sim)");
     lines << stateLine(status);

@@ -24,3 +24,7 @@ struct DeviceView
 };
 
 DeviceView deviceView(const DeviceStatus &status);
+
+// The first line of the tool tip: the path opened and, where it led elsewhere
+// (a COM<N> link, a stable name under /dev/serial), the device behind it.
+QString deviceLine(const DeviceStatus &status);

@@ -2,6 +2,7 @@
 
 #include "clitexts.h"
 #include "config/configuration.h"
+#include "link/devicestatus.h"
 #include "link/handshake.h"
 #include "link/instrumentsession.h"
 #include "link/openfailure.h"
@@ -62,12 +63,14 @@ QString stepLine(int step, std::optional<uint8_t> echo)
         .arg(Handshake::stepText(step), QString::number(Handshake::TestByte), received);
 }
 
-// zunov-cli test: the four-byte echo test of the connect window, step by step:
-// each step's text, the byte sent and the byte that came back, and the step's
-// failure message when it did not pass. Only the fourth echo decides, as in
-// the program.
+// zunov-cli test: the device it opened (found by a port's number or from
+// ZUNOV.INI, it may not be the one the user thought of), then the four-byte
+// echo test of the connect window, step by step: each step's text, the byte
+// sent and the byte that came back, and the step's failure message when it did
+// not pass. Only the fourth echo decides, as in the program.
 int runEchoTest(InstrumentSession &session, Output &out)
 {
+    out.write(deviceLine(session.port().deviceStatus()) + QLatin1Char('\n'));
     bool passed = false;
     QEventLoop loop;
     QTimer pause;
