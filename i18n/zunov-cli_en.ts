@@ -489,6 +489,18 @@ Exit status: 0 success, 1 the instrument did not answer correctly or the output 
         <translation>Cannot open the device %1: %2.
 %3</translation>
     </message>
+    <message>
+        <source>Je převodník připojený? Zkontrolujte kabel, nebo zvolte jiné zařízení volbou --device &lt;cesta&gt; či --port &lt;číslo&gt;.</source>
+        <translation>Is the adapter connected? Check the cable, or choose another device with --device &lt;path&gt; or --port &lt;number&gt;.</translation>
+    </message>
+    <message>
+        <source>Ukončete ho, nebo zvolte jiný port volbou --device &lt;cesta&gt; či --port &lt;číslo&gt;.</source>
+        <translation>Close it, or choose another port with --device &lt;path&gt; or --port &lt;number&gt;.</translation>
+    </message>
+    <message>
+        <source>Zvolte sériový port volbou --device &lt;cesta&gt; (například /dev/ttyUSB0) či --port &lt;číslo&gt;.</source>
+        <translation>Choose a serial port with --device &lt;path&gt; (for example /dev/ttyUSB0) or --port &lt;number&gt;.</translation>
+    </message>
 </context>
 <context>
     <name>PortList</name>

@@ -231,15 +231,23 @@ void tst_ZunovCli::cannotOpen_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<PortTrouble>("trouble");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("nothing there") << QStringList{"test", "--device", "FOLDER/ttyUSB9"}
-                                   << PortTrouble::Missing << "zařízení neexistuje";
-    QTest::newRow("not a serial device") << QStringList{"measure", "--device", "FOLDER/ZUNOV.INI"}
-                                         << PortTrouble::NotSerial << "není to sériové zařízení";
+    QTest::addColumn<QString>("remedy"); // the client has options, not a settings window
+    QTest::newRow("nothing there")
+        << QStringList{"test", "--device", "FOLDER/ttyUSB9"} << PortTrouble::Missing
+        << "zařízení neexistuje"
+        << "Je převodník připojený? Zkontrolujte kabel, nebo zvolte jiné zařízení volbou "
+           "--device <cesta> či --port <číslo>.";
+    QTest::newRow("not a serial device")
+        << QStringList{"measure", "--device", "FOLDER/ZUNOV.INI"} << PortTrouble::NotSerial
+        << "není to sériové zařízení"
+        << "Zvolte sériový port volbou --device <cesta> (například /dev/ttyUSB0) či --port "
+           "<číslo>.";
     QTest::newRow("held by another program")
         << QStringList{"generator", "--device", "DEVICE", "--waveform", "pila", "--value", "9"}
         << PortTrouble::Busy
         << QStringLiteral("port používá program tst_zunovcli (PID %1)")
-               .arg(QCoreApplication::applicationPid());
+               .arg(QCoreApplication::applicationPid())
+        << "Ukončete ho a zkuste to znovu.";
 }
 
 void tst_ZunovCli::cannotOpen()
@@ -247,6 +255,7 @@ void tst_ZunovCli::cannotOpen()
     QFETCH(QStringList, arguments);
     QFETCH(PortTrouble, trouble);
     QFETCH(QString, reason);
+    QFETCH(QString, remedy);
     Bench bench;
     bench.writeIni("[NASTAVENI]\r\n");
     std::unique_ptr<TSerial> holder;
@@ -259,9 +268,9 @@ void tst_ZunovCli::cannotOpen()
     const QString device = QString(arguments.at(arguments.indexOf("--device") + 1))
                                .replace("FOLDER", bench.folder.path())
                                .replace("DEVICE", bench.device());
-    const QString expected =
-        QStringLiteral("zunov-cli: Zařízení %1 nelze otevřít: %2.\n").arg(device, reason);
-    QVERIFY2(QString::fromUtf8(run.err).startsWith(expected), run.err.constData());
+    const QString expected = QStringLiteral("zunov-cli: Zařízení %1 nelze otevřít: %2.\n%3\n")
+                                 .arg(device, reason, remedy);
+    QCOMPARE(QString::fromUtf8(run.err), expected);
     QVERIFY(bench.instrument.framesReceived().empty());
 }
 
@@ -810,8 +819,8 @@ void tst_ZunovCli::englishMessages_data()
     QTest::newRow("a device that is not there")
         << QStringList{"test", "--device", "FOLDER/ttyUSB9"} << QByteArray("en_GB.UTF-8") << 3
         << "zunov-cli: Cannot open the device FOLDER/ttyUSB9: the device does not exist.\nIs the "
-           "adapter connected? Check the cable, or choose another device in the Settings "
-           "window.\n";
+           "adapter connected? Check the cable, or choose another device with --device <path> "
+           "or --port <number>.\n";
 }
 
 void tst_ZunovCli::englishMessages()

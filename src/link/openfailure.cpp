@@ -47,10 +47,15 @@ QString busyReason(const std::optional<PortHolder> &holder)
         .arg(holder->name, QString::number(holder->pid));
 }
 
-QString remedy(OpenFailure failure, const std::optional<PortHolder> &holder)
+QString remedy(OpenFailure failure, const std::optional<PortHolder> &holder, DeviceChoice choice)
 {
+    const bool commandLine = choice == DeviceChoice::CommandLine;
     switch (failure) {
     case OpenFailure::Missing:
+        if (commandLine)
+            return QCoreApplication::translate(
+                "OpenFailure", "Je převodník připojený? Zkontrolujte kabel, nebo zvolte jiné "
+                               "zařízení volbou --device <cesta> či --port <číslo>.");
         return QCoreApplication::translate(
             "OpenFailure", "Je převodník připojený? Zkontrolujte kabel, nebo v okně Nastavení "
                            "zvolte jiné zařízení.");
@@ -60,10 +65,18 @@ QString remedy(OpenFailure failure, const std::optional<PortHolder> &holder)
                            "$USER) a znovu se přihlaste.");
     case OpenFailure::Busy:
         if (holder && holder->isZunov())
-            return QCoreApplication::translate(
-                "OpenFailure", "Ukončete ho, nebo v okně Nastavení zvolte jiný port.");
+            return commandLine
+                       ? QCoreApplication::translate("OpenFailure",
+                                                     "Ukončete ho, nebo zvolte jiný port volbou "
+                                                     "--device <cesta> či --port <číslo>.")
+                       : QCoreApplication::translate(
+                           "OpenFailure", "Ukončete ho, nebo v okně Nastavení zvolte jiný port.");
         return QCoreApplication::translate("OpenFailure", "Ukončete ho a zkuste to znovu.");
     case OpenFailure::NotSerial:
+        if (commandLine)
+            return QCoreApplication::translate(
+                "OpenFailure", "Zvolte sériový port volbou --device <cesta> (například "
+                               "/dev/ttyUSB0) či --port <číslo>.");
         return QCoreApplication::translate(
             "OpenFailure", "V okně Nastavení zvolte sériový port, například /dev/ttyUSB0.");
     case OpenFailure::None:
@@ -93,16 +106,18 @@ QString openFailureReason(int error, const std::optional<PortHolder> &holder)
     return errorCause(error);
 }
 
-QString cannotOpenMessage(const QString &device, int error, const std::optional<PortHolder> &holder)
+QString cannotOpenMessage(const QString &device, int error, const std::optional<PortHolder> &holder,
+                          DeviceChoice choice)
 {
     return QCoreApplication::translate("OpenFailure", "Zařízení %1 nelze otevřít: %2.\n%3")
-        .arg(device, openFailureReason(error, holder), remedy(openFailureOf(error), holder));
+        .arg(device, openFailureReason(error, holder),
+             remedy(openFailureOf(error), holder, choice));
 }
 
-QString cannotOpenMessage(const DeviceStatus &device)
+QString cannotOpenMessage(const DeviceStatus &device, DeviceChoice choice)
 {
     const std::optional<PortHolder> holder = openFailureOf(device.openError) == OpenFailure::Busy
                                                  ? findPortHolder(device.path)
                                                  : std::nullopt;
-    return cannotOpenMessage(device.path, device.openError, holder);
+    return cannotOpenMessage(device.path, device.openError, holder, choice);
 }

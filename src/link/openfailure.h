@@ -16,11 +16,17 @@ OpenFailure openFailureOf(int error);
 // A few words on why, to follow "nelze otevřít: ".
 QString openFailureReason(int error, const std::optional<PortHolder> &holder = std::nullopt);
 
+// Where the user chooses another device: in the windows, the Settings
+// window; in zunov-cli, which has no such window, its options.
+enum class DeviceChoice { SettingsWindow, CommandLine };
+
 // The warning shown when the device cannot be opened: which device, why, and
 // what to do about it. holder: who keeps a busy port, when that is known.
 QString cannotOpenMessage(const QString &device, int error,
-                          const std::optional<PortHolder> &holder = std::nullopt);
+                          const std::optional<PortHolder> &holder = std::nullopt,
+                          DeviceChoice choice = DeviceChoice::SettingsWindow);
 
 // The same warning for a port that did not open, with the holder of a busy
 // port looked up.
-QString cannotOpenMessage(const DeviceStatus &device);
+QString cannotOpenMessage(const DeviceStatus &device,
+                          DeviceChoice choice = DeviceChoice::SettingsWindow);

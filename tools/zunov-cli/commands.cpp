@@ -128,7 +128,8 @@ int runOnInstrument(const CliRequest &request, Output &out, Output &err)
     const std::unique_ptr<InstrumentSession> session =
         openInstrumentSession(request, configuration);
     if (!session->port().IsOpen()) {
-        err.write(CliText::line(cannotOpenMessage(session->port().deviceStatus())));
+        err.write(CliText::line(
+            cannotOpenMessage(session->port().deviceStatus(), DeviceChoice::CommandLine)));
         return ExitStatus::CannotOpen;
     }
     switch (request.command) {
