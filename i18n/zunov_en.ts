@@ -455,6 +455,18 @@ Options:
         <translation>No serial port found.
 </translation>
     </message>
+    <message>
+        <source>%1 → %2 (odkaz v pracovní složce)</source>
+        <translation>%1 → %2 (link in the working folder)</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (odkaz v pracovní složce, cíl neexistuje)</source>
+        <translation>%1 → %2 (link in the working folder, its target does not exist)</translation>
+    </message>
+    <message>
+        <source>%1 (soubor v pracovní složce, není to odkaz na zařízení)</source>
+        <translation>%1 (file in the working folder, not a link to a device)</translation>
+    </message>
 </context>
 <context>
     <name>RecordingReader</name>

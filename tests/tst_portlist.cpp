@@ -108,7 +108,11 @@ private slots:
     void listing_data();
     void listing();
     void text();
+    void linksInTheWorkingFolder_data();
+    void linksInTheWorkingFolder();
     void realListingNeedsNoDisplay();
+    void listPortsLooksInTheWorkingFolder_data();
+    void listPortsLooksInTheWorkingFolder();
 };
 
 void tst_PortList::listing_data()
@@ -168,6 +172,48 @@ void tst_PortList::text()
                             "/dev/ttyS0               ttyS0        serial\n"));
 }
 
+void tst_PortList::linksInTheWorkingFolder_data()
+{
+    QTest::addColumn<QStringList>("entries"); // NAME>TARGET a link into the folder, NAME a file
+    QTest::addColumn<QString>("text");        // after the /dev port; FOLDER is the folder
+    const QString dev = "/dev/ttyS0  ttyS0  serial\n";
+    QTest::newRow("none: the /dev list alone") << QStringList{"ZUNOV.INI"} << dev;
+    QTest::newRow("the emulator's link") << QStringList{"pts3", "COM3>pts3"}
+                                         << dev + "COM3 → FOLDER/pts3 (odkaz v pracovní složce)\n";
+    QTest::newRow("numbers in number order")
+        << QStringList{"tty", "COM10>tty", "COM2>tty"}
+        << dev
+               + "COM2 → FOLDER/tty (odkaz v pracovní složce)\n"
+                 "COM10 → FOLDER/tty (odkaz v pracovní složce)\n";
+    QTest::newRow("a link that leads nowhere")
+        << QStringList{"COM1>ttyUSB7"}
+        << dev + "COM1 → FOLDER/ttyUSB7 (odkaz v pracovní složce, cíl neexistuje)\n";
+    QTest::newRow("a plain file") << QStringList{
+        "COM4"} << dev + "COM4 (soubor v pracovní složce, není to odkaz na zařízení)\n";
+    QTest::newRow("other names are no ports")
+        << QStringList{"tty", "COM>tty", "COM1.bak>tty", "com1>tty", "COMX>tty", "XCOM1>tty"}
+        << dev;
+}
+
+// What the program opens for port N is in the list, problems and all.
+void tst_PortList::linksInTheWorkingFolder()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, text);
+    QTemporaryDir folder;
+    for (const QString &entry : entries) {
+        const QString name = entry.section(u'>', 0, 0);
+        if (entry.contains(u'>')) {
+            QVERIFY(QFile::link(folder.filePath(entry.section(u'>', 1)), folder.filePath(name)));
+        } else {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    QCOMPARE(portListText({{"/dev/ttyS0", "ttyS0", "serial"}}, listPortLinks(folder.path())),
+             text.replace("FOLDER", folder.path()));
+}
+
 // The real machine's ports, whatever they are: the option answers at once,
 // on the terminal, without the display the program otherwise needs.
 void tst_PortList::realListingNeedsNoDisplay()
@@ -181,7 +227,39 @@ void tst_PortList::realListingNeedsNoDisplay()
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), portListText(listSerialPorts()));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()),
+             portListText(listSerialPorts(), listPortLinks(QDir::currentPath())));
+}
+
+void tst_PortList::listPortsLooksInTheWorkingFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FOLDER is the folder with the link
+    QTest::addColumn<bool>("startedThere");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("the current folder") << QStringList{} << true << true;
+    QTest::newRow("--workdir") << QStringList{"--workdir", "FOLDER"} << false << true;
+    QTest::newRow("--workdir elsewhere") << QStringList{"--workdir", "FOLDER/new"} << true << false;
+}
+
+// zunov --list-ports names the links of the folder the program would work
+// in, without making that folder.
+void tst_PortList::listPortsLooksInTheWorkingFolder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, startedThere);
+    QFETCH(bool, listed);
+    QTemporaryDir folder;
+    QVERIFY(QFile::link("/dev/null", folder.filePath("COM7")));
+    QProcess program;
+    if (startedThere)
+        program.setWorkingDirectory(folder.path());
+    program.start(ZUNOV_PROGRAM, QStringList{"--list-ports"}
+                                     + arguments.replaceInStrings("FOLDER", folder.path()));
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    QCOMPARE(out.contains("COM7 → /dev/null (odkaz v pracovní složce)\n"), listed);
+    QVERIFY(!QFileInfo::exists(folder.filePath("new")));
 }
 
 QTEST_GUILESS_MAIN(tst_PortList)

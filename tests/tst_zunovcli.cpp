@@ -212,13 +212,21 @@ void tst_ZunovCli::helpAndVersion_data()
     QTest::newRow("program") << QStringList{"--help"} << "  generator  ";
     QTest::newRow("command") << QStringList{"measure", "-h"} << "  --count <N>  ";
     QTest::newRow("version") << QStringList{"--version"} << "zunov-cli 1.0\n";
+    // The bench's folder holds the emulator's COM3 and a COM1 that leads nowhere.
+    QTest::newRow("ports: the emulator's link")
+        << QStringList{"ports"} << "\nCOM3 → DEVICE (odkaz v pracovní složce)\n";
+    QTest::newRow("ports: a link that leads nowhere")
+        << QStringList{"ports"}
+        << "COM1 → FOLDER/absent-device (odkaz v pracovní složce, cíl neexistuje)\n";
 }
 
 void tst_ZunovCli::helpAndVersion()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, out);
-    const ProgramRun run = Bench().run(arguments);
+    Bench bench;
+    const ProgramRun run = bench.run(arguments);
+    out.replace("DEVICE", bench.device()).replace("FOLDER", bench.folder.path());
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
     QVERIFY(run.err.isEmpty());

@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
         } else if (terminal.version) {
             out << versionText() << '\n';
         } else if (terminal.listPorts) {
-            out << portListText(listSerialPorts());
+            // A folder not made yet holds no links; nothing is made for a list.
+            out << portListText(listSerialPorts(), listPortLinks(startFolderPath(terminal)));
         } else {
             err << QCoreApplication::translate(
                 "Main", "zunov: chybí grafický displej (proměnná DISPLAY není nastavena)\n");

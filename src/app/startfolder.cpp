@@ -59,3 +59,9 @@ bool enterStartFolder(const CommandLine &options)
                       .arg(shown(folder), report.failed.join(QStringLiteral(", "))));
     return true;
 }
+
+QString startFolderPath(const CommandLine &options)
+{
+    const QString requested = requestedFolder(options);
+    return QDir(requested.isEmpty() ? QDir::currentPath() : requested).absolutePath();
+}

@@ -50,6 +50,9 @@ CommandLine terminalOptionsOf(const QCommandLineParser &parser)
     line.version = parser.isSet(QStringLiteral("version"));
     line.listPorts = parser.isSet(QStringLiteral("list-ports"));
     line.language = parser.value(QStringLiteral("lang"));
+    // The port list names the COM<N> links of the folder the program would work in.
+    line.workdir = parser.value(QStringLiteral("workdir"));
+    line.userWorkdir = parser.isSet(QStringLiteral("user-workdir"));
     return line;
 }
 
@@ -74,8 +77,6 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         line.error = QCoreApplication::translate("CommandLine", "Nečekaný argument: %1")
                          .arg(parser.positionalArguments().first());
-    line.workdir = parser.value(QStringLiteral("workdir"));
-    line.userWorkdir = parser.isSet(QStringLiteral("user-workdir"));
     line.device = parser.value(QStringLiteral("device"));
     line.logFile = parser.value(QStringLiteral("log"));
     line.language = parser.value(QStringLiteral("lang"));

@@ -22,9 +22,10 @@ struct CommandLine
 // itself (-platform and the like) must be removed first.
 CommandLine parseCommandLine(const QStringList &arguments);
 
-// Only the options that need no window (help, version, the port list) and
-// the language they answer in; the rest is ignored, so that this can run before the toolkit has removed its own
-// options.
+// Only the options that need no window (help, version, the port list), the
+// language they answer in and the working folder the port list looks in; the
+// rest is ignored, so that this can run before the toolkit has removed its
+// own options.
 CommandLine parseTerminalOptions(const QStringList &arguments);
 
 QString commandLineHelp();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <utility>
 
@@ -92,6 +93,24 @@ QStringList inNumberOrder(QStringList names)
     return names;
 }
 
+QString portLinkLine(const PortLinkInfo &link)
+{
+    switch (link.kind) {
+    case PortLinkInfo::Kind::Link:
+        return QCoreApplication::translate("PortList", "%1 → %2 (odkaz v pracovní složce)")
+            .arg(link.name, link.target);
+    case PortLinkInfo::Kind::Dangling:
+        return QCoreApplication::translate("PortList",
+                                           "%1 → %2 (odkaz v pracovní složce, cíl neexistuje)")
+            .arg(link.name, link.target);
+    case PortLinkInfo::Kind::NotLink:
+        break;
+    }
+    return QCoreApplication::translate("PortList",
+                                       "%1 (soubor v pracovní složce, není to odkaz na zařízení)")
+        .arg(link.name);
+}
+
 class PortFinder
 {
 public:
@@ -162,9 +181,31 @@ QList<SerialPortInfo> listSerialPorts(const QString &sysRoot, const QString &dev
     return ports;
 }
 
-QString portListText(const QList<SerialPortInfo> &ports)
+QList<PortLinkInfo> listPortLinks(const QString &folder)
 {
-    if (ports.isEmpty())
+    static const QRegularExpression portName(QStringLiteral("^COM[0-9]+$"));
+    const QDir dir(folder);
+    QList<PortLinkInfo> links;
+    // System: a dangling link is listed only with it.
+    const QStringList names =
+        dir.entryList({QStringLiteral("COM*")}, QDir::AllEntries | QDir::System);
+    for (const QString &name : inNumberOrder(names)) {
+        if (!portName.match(name).hasMatch())
+            continue;
+        const QFileInfo entry(dir.filePath(name));
+        if (!entry.isSymLink())
+            links << PortLinkInfo{name, QString(), PortLinkInfo::Kind::NotLink};
+        else
+            links << PortLinkInfo{name, entry.symLinkTarget(),
+                                  entry.exists() ? PortLinkInfo::Kind::Link
+                                                 : PortLinkInfo::Kind::Dangling};
+    }
+    return links;
+}
+
+QString portListText(const QList<SerialPortInfo> &ports, const QList<PortLinkInfo> &links)
+{
+    if (ports.isEmpty() && links.isEmpty())
         return QCoreApplication::translate("PortList", "Nenalezen žádný sériový port.\n");
     qsizetype pathWidth = 0;
     qsizetype nameWidth = 0;
@@ -183,5 +224,7 @@ QString portListText(const QList<SerialPortInfo> &ports)
             --end;
         text += line.left(end) + u'\n';
     }
+    for (const PortLinkInfo &link : links)
+        text += portLinkLine(link) + u'\n';
     return text;
 }

@@ -161,7 +161,7 @@ int runCommand(const CliRequest &request, Output &out, Output &err)
 {
     int status = ExitStatus::Success;
     if (request.command == CliCommand::Ports)
-        out.write(portListText(listSerialPorts()));
+        out.write(portListText(listSerialPorts(), listPortLinks(QDir::currentPath())));
     else
         status = runOnInstrument(request, out, err);
     // A command whose output was lost has not done its job.
