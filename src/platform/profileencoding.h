@@ -6,10 +6,9 @@
 
 // How the bytes of a profile (INI) file are text. A file that starts with a
 // UTF-16 byte-order mark (old Notepad's "Unicode") is UTF-16 in that byte
-// order. Any other file is UTF-8 when all of it is complete, valid UTF-8 (a
-// character cut off at the very end counts against it), and otherwise
-// Windows-1250, the encoding of files made on older Czech systems; a UTF-8 mark
-// is skipped whichever of the two the rest turns out to be.
+// order. Any other file is UTF-8 or Windows-1250 as isUtf8 (windows1250.h)
+// decides; a UTF-8 mark is skipped whichever of the two the rest turns out to
+// be.
 //
 // The whole file decides, so that a save cannot change how the lines it leaves
 // alone are read: it adds whole lines in the same encoding, each after a line
@@ -33,5 +32,5 @@ qsizetype codeUnitSize(ProfileEncoding encoding);
 char16_t codeUnitAt(QByteArrayView bytes, qsizetype index, ProfileEncoding encoding);
 
 QString decodeProfileText(QByteArrayView bytes, ProfileEncoding encoding);
-// A character that Windows-1250 lacks is written as '?'.
+// A character that Windows-1250 lacks is written as '?' (see windows1250.h).
 QByteArray encodeProfileText(const QString &text, ProfileEncoding encoding);

@@ -2,20 +2,17 @@
 
 #include "platform/apperror.h"
 #include "platform/regularfile.h"
+#include "platform/windows1250.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
 
 QString decodeText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1250("windows-1250");
-    if (windows1250.isValid())
-        return windows1250.decode(bytes);
-    return QString::fromLatin1(bytes);
+    if (!isUtf8(bytes))
+        return fromWindows1250(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8); // skips a byte-order mark
+    return utf8.decode(bytes);
 }
 
 QStringList splitTextLines(const QString &text)
