@@ -19,12 +19,12 @@ namespace {
 constexpr int kWrongArgumentsStatus = 2;
 constexpr int kWorkFolderUnusableStatus = 1;
 
-// Every poll repaints a few small labels, the action panel three times. With
-// shared-memory pictures, Qt waits for the X server to finish reading the
-// last picture of an area before it paints there again: a round trip per
-// paint, with which a poll took about a quarter more CPU and twice the
-// context switches. Small pictures are cheaper sent over the connection
-// itself. Whoever sets the variable has the last word.
+// Every poll repaints a few small labels. With shared-memory pictures, Qt
+// waits for the X server to finish reading the last picture of an area
+// before it paints there again: on Xvfb, Xephyr and Xorg alike that cost
+// 10-18 % more context switches and never measurably less CPU (the figures
+// are in docs/performance.md). Small pictures are as cheap sent over the
+// connection itself. Whoever sets the variable has the last word.
 void sendPicturesOverTheConnection()
 {
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
