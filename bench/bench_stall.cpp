@@ -358,14 +358,14 @@ void prepareFolder(const QString &folder, const QString &dataFolder, int periodM
         fail(QStringLiteral("no data files in %1").arg(dataFolder));
     for (const QString &name : names)
         QFile::copy(data.filePath(name), QDir(folder).filePath(name));
-    QFile settings(QDir(folder).filePath(QString::fromLatin1(kConfigurationFileName)));
+    QFile settings(QDir(folder).filePath(QString::fromLatin1(ConfigurationFileName)));
     settings.remove();
     if (!settings.open(QIODevice::WriteOnly))
         fail(QStringLiteral("cannot write %1").arg(settings.fileName()));
     settings.write(QStringLiteral("[%1]\r\n%2=%3\r\n%4=%5\r\n")
-                       .arg(QString::fromLatin1(kConfigurationSection),
-                            QString::fromLatin1(kPortKey), QString::number(PortNumber),
-                            QString::fromLatin1(kPollPeriodKey), QString::number(periodMs))
+                       .arg(QString::fromLatin1(ConfigurationSection), QString::fromLatin1(PortKey),
+                            QString::number(PortNumber), QString::fromLatin1(PollPeriodKey),
+                            QString::number(periodMs))
                        .toLatin1());
 }
 

@@ -34,7 +34,7 @@ void tst_Configuration::init()
 
 Configuration tst_Configuration::readBack(const QByteArray &content) const
 {
-    const QString path = m_dir->filePath(kConfigurationFileName);
+    const QString path = m_dir->filePath(ConfigurationFileName);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(path));
@@ -103,7 +103,7 @@ void tst_Configuration::device()
 
 void tst_Configuration::noFile()
 {
-    const Configuration configuration = readConfiguration(m_dir->filePath(kConfigurationFileName));
+    const Configuration configuration = readConfiguration(m_dir->filePath(ConfigurationFileName));
     QCOMPARE(configuration.port, 1);
     QCOMPARE(configuration.pollPeriodMs, 0);
 }
@@ -142,7 +142,7 @@ void tst_Configuration::languageWrittenOnlyWhenChanged()
     QFETCH(QByteArray, before);
     QFETCH(QString, language);
     QFETCH(QByteArray, after);
-    const QString path = m_dir->filePath(kConfigurationFileName);
+    const QString path = m_dir->filePath(ConfigurationFileName);
     if (!before.isEmpty())
         readBack(before);
 

@@ -16,7 +16,7 @@
 using namespace zunovsim;
 
 namespace {
-constexpr int kReadTimeoutMs = 1000;
+constexpr int ReadTimeoutMs = 1000;
 
 // The test's end of the line, opened the way the program opens its port.
 class Port
@@ -43,7 +43,7 @@ public:
     int fd() const { return m_fd; }
 
     // One byte, or -1 when none came within the time-out.
-    int read(int timeoutMs = kReadTimeoutMs) const
+    int read(int timeoutMs = ReadTimeoutMs) const
     {
         pollfd watch{m_fd, POLLIN, 0};
         uint8_t byte = 0;

@@ -93,8 +93,8 @@ void tst_HostileFiles::refusedLikeAMissingFile()
 
     if (reader == "settings read") {
         const Configuration configuration = readConfiguration(configurationFilePath());
-        QCOMPARE(configuration.port, kDefaultPort);
-        QCOMPARE(configuration.pollPeriodMs, kDefaultPollPeriodMs);
+        QCOMPARE(configuration.port, DefaultPort);
+        QCOMPARE(configuration.pollPeriodMs, DefaultPollPeriodMs);
         QVERIFY(!configuration.portText);
     } else if (reader == "settings save") {
         QCOMPARE(appErrorText([] {

@@ -91,7 +91,7 @@ void tst_Instrument::faults_data()
     QTest::addColumn<QList<int>>("expected");
 
     const int none = kNoAnswer;
-    const int wrong = Instrument::kWrongEcho;
+    const int wrong = Instrument::WrongEcho;
     const QList<int> handshake{111, 111, 111, 111};
     const QList<int> poll{211, 0, 0, 0};
 
@@ -137,7 +137,7 @@ void tst_Instrument::lateByteIsDelayed()
     Instrument instrument;
     instrument.setFaults({.lateByte = 3, .lateDelay = std::chrono::milliseconds(1500)});
     for (int step = 1; step <= 4; ++step) {
-        const auto answer = instrument.onByte(Instrument::kHandshake);
+        const auto answer = instrument.onByte(Instrument::Handshake);
         QVERIFY(answer);
         QCOMPARE(answer->delay.count(), step == 3 ? 1500 : 0);
     }

@@ -144,7 +144,7 @@ void tst_TT_ZUNOV::configuration()
     window->Timer2->setEnabled(true);
     QTest::qWait(150);
     QCOMPARE(window->Timer2->interval(),
-             pollInterval == 1 ? LinkLife::kBackOffPollPeriodMs : pollInterval);
+             pollInterval == 1 ? LinkLife::BackOffPollPeriodMs : pollInterval);
     QCOMPARE(window->Timer2->isCounting(), pollInterval > 0);
 }
 

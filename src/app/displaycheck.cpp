@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const char *kDisplayVariables[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+constexpr const char *DisplayVariables[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
 
 struct HeldMessage
 {
@@ -37,7 +37,7 @@ QList<HeldMessage> &heldMessages()
 QString namedDisplay()
 {
     QStringList named;
-    for (const char *variable : kDisplayVariables) {
+    for (const char *variable : DisplayVariables) {
         if (!qEnvironmentVariableIsEmpty(variable))
             named << QStringLiteral("%1=%2").arg(QLatin1String(variable),
                                                  qEnvironmentVariable(variable));
@@ -51,7 +51,7 @@ void holdingHandler(QtMsgType type, const QMessageLogContext &context, const QSt
     // platform that could not start; the toolkit would abort now.
     if (type == QtFatalMsg) {
         QTextStream(stderr) << "zunov: grafický displej není dostupný (" << namedDisplay() << ")\n";
-        std::_Exit(kNoDisplayStatus);
+        std::_Exit(NoDisplayStatus);
     }
     heldMessages().append(
         {type, context.file, context.line, context.function, context.category, text});
@@ -61,7 +61,7 @@ void holdingHandler(QtMsgType type, const QMessageLogContext &context, const QSt
 
 bool hasDisplay(const QStringList &arguments)
 {
-    for (const char *variable : kDisplayVariables) {
+    for (const char *variable : DisplayVariables) {
         if (!qEnvironmentVariableIsEmpty(variable))
             return true;
     }

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kWrongArgumentsStatus = 2;
-constexpr int kWorkFolderUnusableStatus = 1;
+constexpr int WrongArgumentsStatus = 2;
+constexpr int WorkFolderUnusableStatus = 1;
 
 // Every poll repaints a few small labels. With shared-memory pictures, Qt
 // waits for the X server to finish reading the last picture of an area
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
         } else {
             err << QCoreApplication::translate(
                 "Main", "zunov: chybí grafický displej (proměnná DISPLAY není nastavena)\n");
-            return kNoDisplayStatus;
+            return NoDisplayStatus;
         }
         return EXIT_SUCCESS;
     }
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     const CommandLine options = parseCommandLine(app.arguments().mid(1));
     if (!options.error.isEmpty()) {
         err << "zunov: " << options.error << "\nNápověda: zunov --help\n";
-        return kWrongArgumentsStatus;
+        return WrongArgumentsStatus;
     }
     // Named from where the program was started, whatever folder it works in.
     const auto absolute = [](const QString &path) {
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
     if (!options.language.isEmpty())
         useLanguage(options.language);
     if (!enterStartFolder(options))
-        return kWorkFolderUnusableStatus;
+        return WorkFolderUnusableStatus;
     Configuration configuration = readConfiguration(configurationFilePath());
     if (!device.isEmpty())
         configuration.device = device;

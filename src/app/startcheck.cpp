@@ -4,14 +4,14 @@
 #include <QTextStream>
 
 namespace {
-constexpr char kVariable[] = "ZUNOV_START_CHECK";
-constexpr int kStatusClean = 0;
-constexpr int kStatusErrorShown = 1;
+constexpr char Variable[] = "ZUNOV_START_CHECK";
+constexpr int StatusClean = 0;
+constexpr int StatusErrorShown = 1;
 } // namespace
 
 std::unique_ptr<StartCheck> StartCheck::fromEnvironment()
 {
-    if (qEnvironmentVariable(kVariable) != QLatin1String("1"))
+    if (qEnvironmentVariable(Variable) != QLatin1String("1"))
         return nullptr;
     return std::make_unique<StartCheck>();
 }
@@ -34,5 +34,5 @@ StartCheck::~StartCheck()
 int StartCheck::finish() const
 {
     QCoreApplication::processEvents();
-    return m_errors > 0 ? kStatusErrorShown : kStatusClean;
+    return m_errors > 0 ? StatusErrorShown : StatusClean;
 }

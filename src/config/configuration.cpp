@@ -8,30 +8,30 @@
 
 QString configurationFilePath()
 {
-    return QDir(QDir::currentPath()).filePath(QLatin1String(kConfigurationFileName));
+    return QDir(QDir::currentPath()).filePath(QLatin1String(ConfigurationFileName));
 }
 
 Configuration readConfiguration(const QString &path)
 {
     const ProfileText text = ProfileFile(path).read();
-    const QString section = QLatin1String(kConfigurationSection);
+    const QString section = QLatin1String(ConfigurationSection);
     Configuration configuration;
-    configuration.portText = text.value(section, QString::fromLatin1(kPortKey));
-    configuration.pollPeriodText = text.value(section, QString::fromLatin1(kPollPeriodKey));
+    configuration.portText = text.value(section, QString::fromLatin1(PortKey));
+    configuration.pollPeriodText = text.value(section, QString::fromLatin1(PollPeriodKey));
     configuration.port =
-        parseInteger(configuration.portText.value_or(QString())).value_or(kDefaultPort);
+        parseInteger(configuration.portText.value_or(QString())).value_or(DefaultPort);
     configuration.pollPeriodMs = parseInteger(configuration.pollPeriodText.value_or(QString()))
-                                     .value_or(kDefaultPollPeriodMs);
-    configuration.deviceText = text.value(section, QString::fromLatin1(kDeviceKey));
+                                     .value_or(DefaultPollPeriodMs);
+    configuration.deviceText = text.value(section, QString::fromLatin1(DeviceKey));
     configuration.device = configuration.deviceText.value_or(QString());
-    configuration.language = text.value(section, QString::fromLatin1(kLanguageKey));
+    configuration.language = text.value(section, QString::fromLatin1(LanguageKey));
     return configuration;
 }
 
 void writeLanguage(ProfileFile &file, const QString &language)
 {
-    const QString section = QLatin1String(kConfigurationSection);
-    const QString key = QLatin1String(kLanguageKey);
+    const QString section = QLatin1String(ConfigurationSection);
+    const QString key = QLatin1String(LanguageKey);
     if (file.read().value(section, key).value_or(Language::Czech) == language)
         return;
     file.writeString(section, key, language);

@@ -5,24 +5,24 @@
 
 // The program's settings file, in the working directory, and the settings it
 // holds.
-inline constexpr char kConfigurationFileName[] = "ZUNOV.INI";
-inline constexpr char kConfigurationSection[] = "NASTAVENI";
-inline constexpr char kPortKey[] = "Port";
-inline constexpr char kPollPeriodKey[] = "TSER";
+inline constexpr char ConfigurationFileName[] = "ZUNOV.INI";
+inline constexpr char ConfigurationSection[] = "NASTAVENI";
+inline constexpr char PortKey[] = "Port";
+inline constexpr char PollPeriodKey[] = "TSER";
 // A device path opened instead of the port by number; absent or empty: by number.
-inline constexpr char kDeviceKey[] = "Zarizeni";
+inline constexpr char DeviceKey[] = "Zarizeni";
 // The language of the windows, "cs" or "en"; absent: Czech.
-inline constexpr char kLanguageKey[] = "Jazyk";
+inline constexpr char LanguageKey[] = "Jazyk";
 
 // Used when the file gives no usable port number.
-inline constexpr qint32 kDefaultPort = 1;
+inline constexpr qint32 DefaultPort = 1;
 // No polling until a period has been configured.
-inline constexpr qint32 kDefaultPollPeriodMs = 0;
+inline constexpr qint32 DefaultPollPeriodMs = 0;
 
 struct Configuration
 {
-    qint32 port = kDefaultPort;
-    qint32 pollPeriodMs = kDefaultPollPeriodMs;
+    qint32 port = DefaultPort;
+    qint32 pollPeriodMs = DefaultPollPeriodMs;
     QString device; // the device to open in this run; empty: the port by number
     // The values as stored, for the settings window to show; nothing when the
     // key is absent.

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kHelpNamesWidth = 24;
+constexpr int HelpNamesWidth = 24;
 
 QString dashed(const QString &name)
 {
@@ -50,7 +50,7 @@ QString optionHelpLines(const QList<OptionText> &options)
         QString left = names.join(QStringLiteral(", "));
         if (!text.valueName.isEmpty())
             left += QStringLiteral(" <%1>").arg(text.valueName);
-        lines += QStringLiteral("  %1  %2\n").arg(left, -kHelpNamesWidth).arg(text.description);
+        lines += QStringLiteral("  %1  %2\n").arg(left, -HelpNamesWidth).arg(text.description);
     }
     return lines;
 }

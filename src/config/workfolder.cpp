@@ -8,7 +8,7 @@
 namespace {
 
 // A copy belongs to the user like a file of their own.
-constexpr QFile::Permissions kCopyPermissions =
+constexpr QFile::Permissions CopyPermissions =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
 
 bool isPresent(const QString &path)
@@ -30,7 +30,7 @@ bool copyAbsentFile(const QString &source, const QString &target)
 
     // In the target folder, so that the rename stays on one file system.
     QTemporaryFile out(target + QStringLiteral(".XXXXXX"));
-    if (!out.open() || out.write(bytes) != bytes.size() || !out.setPermissions(kCopyPermissions))
+    if (!out.open() || out.write(bytes) != bytes.size() || !out.setPermissions(CopyPermissions))
         return false;
     out.close();
     if (out.error() != QFileDevice::NoError)

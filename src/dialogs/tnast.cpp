@@ -104,15 +104,15 @@ void TNast::Button2Click()
     // All keys in one update: a refused write must not leave the new port
     // beside the old period. If it throws, the user is told and nothing
     // below happens, so the program keeps running with the window open.
-    QList<QPair<QString, QString>> keys{{QLatin1String(kPortKey), ui->Port->text()},
-                                        {QLatin1String(kPollPeriodKey), ui->TSER->text()}};
+    QList<QPair<QString, QString>> keys{{QLatin1String(PortKey), ui->Port->text()},
+                                        {QLatin1String(PollPeriodKey), ui->TSER->text()}};
     // The device line is only touched when the choice changed: a file that
     // never had the key gets none for the empty choice, and a hand-written
     // line stays as it was written.
     const QString device = ui->Zarizeni->currentText();
     if (device != m_storedDevice.value_or(QString()))
-        keys.append({QLatin1String(kDeviceKey), device});
-    m_settings.writeStrings(QLatin1String(kConfigurationSection), keys);
+        keys.append({QLatin1String(DeviceKey), device});
+    m_settings.writeStrings(QLatin1String(ConfigurationSection), keys);
     showMessage(tr(RestartMessage));
     if (m_requestRestart)
         m_requestRestart();

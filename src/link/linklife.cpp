@@ -14,8 +14,8 @@ void LinkLife::pollEnded(bool wholeReply)
         handshakePassed();
         return;
     }
-    m_silentPolls = std::min(m_silentPolls + 1, kSilentPollsBeforeOffline);
-    if (m_silentPolls == kSilentPollsBeforeOffline)
+    m_silentPolls = std::min(m_silentPolls + 1, SilentPollsBeforeOffline);
+    if (m_silentPolls == SilentPollsBeforeOffline)
         m_answering = false;
 }
 
@@ -38,12 +38,12 @@ void LinkLife::reopenTried(Clock::time_point when)
 
 int LinkLife::pollPeriodMs(int configuredMs) const
 {
-    if (configuredMs <= 0 || m_silentPolls < kSilentPollsBeforeOffline)
+    if (configuredMs <= 0 || m_silentPolls < SilentPollsBeforeOffline)
         return configuredMs;
-    return std::max(configuredMs, kBackOffPollPeriodMs);
+    return std::max(configuredMs, BackOffPollPeriodMs);
 }
 
 bool LinkLife::reopenDue(Clock::time_point now) const
 {
-    return !m_lastReopen || now - *m_lastReopen >= kReopenInterval;
+    return !m_lastReopen || now - *m_lastReopen >= ReopenInterval;
 }

@@ -13,13 +13,13 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // A bench instrument that misses three polls in a row is off or unplugged.
-    static constexpr int kSilentPollsBeforeOffline = 3;
+    static constexpr int SilentPollsBeforeOffline = 3;
     // Then it is only asked this often, so that each silent poll's read
     // time-out does not stall the window once a period.
-    static constexpr int kBackOffPollPeriodMs = 5000;
+    static constexpr int BackOffPollPeriodMs = 5000;
     // Opening a missing device costs next to nothing, but there is no point
     // in trying more often than a person replugs a cable.
-    static constexpr std::chrono::milliseconds kReopenInterval{1000};
+    static constexpr std::chrono::milliseconds ReopenInterval{1000};
 
     void handshakePassed();
     void pollEnded(bool wholeReply);
@@ -28,7 +28,7 @@ public:
     void reopenTried(Clock::time_point when);
 
     // The instrument has answered and has not since gone quiet for
-    // kSilentPollsBeforeOffline polls or been lost with its port.
+    // SilentPollsBeforeOffline polls or been lost with its port.
     bool instrumentAnswering() const { return m_answering; }
     // The configured period, or at least the back-off period while the
     // instrument stays silent. A period that never polls (0 or below) is

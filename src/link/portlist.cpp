@@ -11,21 +11,21 @@
 namespace {
 
 // Kernel names of serial ports, in the order they are listed.
-const QStringList kKernelPatterns{QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"),
-                                  QStringLiteral("ttyS*")};
+const QStringList KernelPatterns{QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"),
+                                 QStringLiteral("ttyS*")};
 // How far up from a port's device the USB device with its names may be.
-constexpr int kMostLevelsUp = 3;
+constexpr int MostLevelsUp = 3;
 // Sysfs attributes are tiny; this only guards against reading a runaway file.
-constexpr qint64 kMostAttributeBytes = 256;
+constexpr qint64 MostAttributeBytes = 256;
 // Drivers of the kernel's generic serial port layer, which name no hardware.
-const QString kGenericSerialBus = QStringLiteral("/bus/serial-base/");
+const QString GenericSerialBus = QStringLiteral("/bus/serial-base/");
 
 QString attribute(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QString::fromUtf8(file.read(kMostAttributeBytes)).trimmed();
+    return QString::fromUtf8(file.read(MostAttributeBytes)).trimmed();
 }
 
 // A ttyS node has a UART behind it only when its port type is known (0 is
@@ -41,7 +41,7 @@ QStringList deviceAncestors(const QDir &ttyClass)
 {
     QString device = QFileInfo(ttyClass.filePath(QStringLiteral("device"))).canonicalFilePath();
     QStringList levels;
-    for (int level = 0; level <= kMostLevelsUp && !device.isEmpty(); ++level) {
+    for (int level = 0; level <= MostLevelsUp && !device.isEmpty(); ++level) {
         levels << device;
         device = QFileInfo(device).path();
     }
@@ -53,7 +53,7 @@ QString driverOf(const QStringList &levels)
     for (const QString &level : levels) {
         const QFileInfo driver(QDir(level).filePath(QStringLiteral("driver")));
         const QString target = driver.symLinkTarget();
-        if (!target.isEmpty() && !target.contains(kGenericSerialBus))
+        if (!target.isEmpty() && !target.contains(GenericSerialBus))
             return QFileInfo(target).fileName();
     }
     return {};
@@ -151,7 +151,7 @@ public:
     QList<SerialPortInfo> byKernelName(const QStringList &alreadyListed) const
     {
         QList<SerialPortInfo> ports;
-        for (const QString &pattern : kKernelPatterns) {
+        for (const QString &pattern : KernelPatterns) {
             const QStringList names = m_ttyClass.entryList(
                 {pattern}, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
             for (const QString &name : inNumberOrder(names)) {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 namespace {
-constexpr int kFirstConventionalPort = 1; // COM1 is /dev/ttyS0
+constexpr int FirstConventionalPort = 1; // COM1 is /dev/ttyS0
 }
 
 QString portName(int number)
@@ -18,9 +18,9 @@ QString portDevicePath(int number, const QString &workingDirectory)
     // A dangling link still names the port the user meant; opening it then
     // fails, which is better than silently falling back to another device.
     const QFileInfo entry(local);
-    if (entry.exists() || entry.isSymLink() || number < kFirstConventionalPort)
+    if (entry.exists() || entry.isSymLink() || number < FirstConventionalPort)
         return local;
-    return QStringLiteral("/dev/ttyS") + QString::number(number - kFirstConventionalPort);
+    return QStringLiteral("/dev/ttyS") + QString::number(number - FirstConventionalPort);
 }
 
 QString chosenDevicePath(const QString &device, int number, const QString &workingDirectory)

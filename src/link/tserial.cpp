@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr uint8_t kHighestParityCode = static_cast<uint8_t>(SerialParity::Space);
-constexpr uint8_t kHighestStopBitsCode = static_cast<uint8_t>(SerialStopBits::Two);
+constexpr uint8_t HighestParityCode = static_cast<uint8_t>(SerialParity::Space);
+constexpr uint8_t HighestStopBitsCode = static_cast<uint8_t>(SerialStopBits::Two);
 
 // Time-out of a transfer of one byte: multiplier × 1 + constant, which for
 // large hand-set values would not fit an int.
@@ -118,7 +118,7 @@ void TSerial::WriteState()
     LineSettings.fAbortOnError = false;
     // A code the line cannot take makes the whole write fail, and the port
     // keeps what it had, as a driver rejecting the record would.
-    if (LineSettings.Parity > kHighestParityCode || LineSettings.StopBits > kHighestStopBitsCode)
+    if (LineSettings.Parity > HighestParityCode || LineSettings.StopBits > HighestStopBitsCode)
         return;
     Handle.setLineParameters({LineSettings.BaudRate, LineSettings.ByteSize,
                               static_cast<SerialParity>(LineSettings.Parity),
@@ -222,24 +222,24 @@ int TSerial::writeTimeoutMs() const
 
 void applyStartupConfiguration(TSerial &serial)
 {
-    constexpr uint32_t kBaudRate = 9600;
-    constexpr uint8_t kNoParity = 0;
-    constexpr uint8_t kOneStopBit = 0;
-    constexpr uint8_t kDataBits = 8;
-    constexpr int32_t kInputQueueBytes = 16000;
-    constexpr int32_t kOutputQueueBytes = 50;
-    constexpr uint32_t kReadTimeoutMs = 1000;
-    constexpr uint32_t kWriteTimeoutPerByteMs = 2;
+    constexpr uint32_t BaudRate = 9600;
+    constexpr uint8_t NoParity = 0;
+    constexpr uint8_t OneStopBit = 0;
+    constexpr uint8_t DataBits = 8;
+    constexpr int32_t InputQueueBytes = 16000;
+    constexpr int32_t OutputQueueBytes = 50;
+    constexpr uint32_t ReadTimeoutMs = 1000;
+    constexpr uint32_t WriteTimeoutPerByteMs = 2;
 
-    serial.SetBaudRate(kBaudRate);
-    serial.SetParity(kNoParity);
-    serial.SetStopBits(kOneStopBit);
-    serial.SetByteSize(kDataBits);
-    serial.SetBufferSizes(kInputQueueBytes, kOutputQueueBytes);
+    serial.SetBaudRate(BaudRate);
+    serial.SetParity(NoParity);
+    serial.SetStopBits(OneStopBit);
+    serial.SetByteSize(DataBits);
+    serial.SetBufferSizes(InputQueueBytes, OutputQueueBytes);
     serial.SetReadIntervalTimeout(0);
     serial.SetReadTotalTimeoutMultiplier(0);
-    serial.SetReadTotalTimeoutConstant(kReadTimeoutMs);
-    serial.SetWriteTotalTimeoutMultiplier(kWriteTimeoutPerByteMs);
+    serial.SetReadTotalTimeoutConstant(ReadTimeoutMs);
+    serial.SetWriteTotalTimeoutMultiplier(WriteTimeoutPerByteMs);
     serial.SetWriteTotalTimeoutConstant(0);
     serial.SetRTS(true);
     serial.SetDTR(false);

@@ -9,15 +9,15 @@
 
 namespace {
 
-constexpr int kInitialSize = 100;
+constexpr int InitialSize = 100;
 // The backing image holds this many pictures side by side; the visible
 // window slides along it as the graph scrolls.
-constexpr int kBackingWidths = 2;
+constexpr int BackingWidths = 2;
 
 // A value far above the scale maps far outside the picture. Keeping the pixel
 // offset within this bound leaves the sums made from it inside int; the
 // surface clips what lies outside anyway.
-constexpr double kMaxPixelOffset = 1 << 28;
+constexpr double MaxPixelOffset = 1 << 28;
 
 int saturate(int64_t value)
 {
@@ -32,7 +32,7 @@ TPerformanceGraph::TPerformanceGraph(QWidget *parent)
 {
     // Every pixel comes from the picture, so nothing needs painting behind it.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(kInitialSize, kInitialSize);
+    resize(InitialSize, InitialSize);
     FHistorySize = GetBandCount() + 2;
     FHistory.assign(size_t(FHistorySize), THistoryBand{});
     FCurrentY = 0;
@@ -151,7 +151,7 @@ void TPerformanceGraph::Initialize(int phase)
 {
     // A new picture starts at the left end of the backing image, so that the
     // drawing below needs no shift; only the visible window is drawn.
-    FPicture.setSize(kBackingWidths * width(), height());
+    FPicture.setSize(BackingWidths * width(), height());
     FOrigin = 0;
     const int w = FPicture.image().isNull() ? 0 : width();
     const int h = FPicture.height();
@@ -260,7 +260,7 @@ int TPerformanceGraph::valueToPixels(int value) const
 {
     const double h = FPictureRect.bottom - FPictureRect.top;
     const double pixels = std::trunc(h * (double(value) / FScale));
-    return int(std::clamp(pixels, -kMaxPixelOffset, kMaxPixelOffset));
+    return int(std::clamp(pixels, -MaxPixelOffset, MaxPixelOffset));
 }
 
 void TPerformanceGraph::PaintBar(int colour, int base, int height)

@@ -8,8 +8,8 @@
 namespace {
 
 // These keep every division by the grid or the step away from zero.
-constexpr int kMinGridSize = 2;
-constexpr int kMinStepSize = 1;
+constexpr int MinGridSize = 2;
+constexpr int MinStepSize = 1;
 
 } // namespace
 
@@ -32,7 +32,7 @@ void TPerformanceGraph::SetGridSize(int value)
 {
     if (value == FGridSize)
         return;
-    FGridSize = std::max(value, kMinGridSize);
+    FGridSize = std::max(value, MinGridSize);
     Replay();
 }
 
@@ -40,7 +40,7 @@ void TPerformanceGraph::SetStepSize(int value)
 {
     if (value == FStepSize)
         return;
-    FStepSize = std::max(value, kMinStepSize);
+    FStepSize = std::max(value, MinStepSize);
     ReallocHistory();
     Replay();
 }

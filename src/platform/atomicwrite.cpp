@@ -13,13 +13,13 @@
 namespace {
 
 // Tries of a fresh random name before giving up; a clash is already unlikely.
-constexpr int kNameAttempts = 100;
+constexpr int NameAttempts = 100;
 // A new file is readable and writable for everyone the umask allows, like any
 // file a program creates; a replacement stays private until it has the old
 // file's permissions.
-constexpr mode_t kNewFileMode = 0666;
-constexpr mode_t kReplacementMode = 0600;
-constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t NewFileMode = 0666;
+constexpr mode_t ReplacementMode = 0600;
+constexpr mode_t PermissionBits = 07777;
 
 // The new contents on their way to the file's place; removed unless they got
 // there. The name is fresh and the file created exclusively, so nothing that
@@ -49,7 +49,7 @@ public:
 private:
     static int createUnique(const QByteArray &target, mode_t mode, QByteArray &name)
     {
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        for (int attempt = 0; attempt < NameAttempts; ++attempt) {
             name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 16);
             const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd >= 0 || errno != EEXIST)
@@ -98,14 +98,14 @@ WriteOutcome writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (replacing && !S_ISREG(old.st_mode))
         return WriteOutcome::Failed;
 
-    TemporaryFile temporary(target, replacing ? kReplacementMode : kNewFileMode);
+    TemporaryFile temporary(target, replacing ? ReplacementMode : NewFileMode);
     FileDescriptor &file = temporary.file();
     if (!file.isOpen())
         return WriteOutcome::Failed;
     if (replacing) {
         if (!hasOwnerOf(file.get(), old))
             return WriteOutcome::OwnerNotKept;
-        if (::fchmod(file.get(), old.st_mode & kPermissionBits) != 0)
+        if (::fchmod(file.get(), old.st_mode & PermissionBits) != 0)
             return WriteOutcome::Failed;
     }
     if (writeAll(file.get(), bytes) != 0 || ::fsync(file.get()) != 0 || !file.close()

@@ -7,12 +7,12 @@
 namespace {
 
 // The table is small; this only guards against reading a runaway file.
-constexpr qint64 kMostBytesRead = 1 << 20;
+constexpr qint64 MostBytesRead = 1 << 20;
 
 QByteArray readSmallFile(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(kMostBytesRead) : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.read(MostBytesRead) : QByteArray();
 }
 
 } // namespace

@@ -7,14 +7,14 @@
 
 namespace {
 
-constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
-constexpr QByteArrayView kUtf16LEMark("\xFF\xFE");
-constexpr QByteArrayView kUtf16BEMark("\xFE\xFF");
+constexpr QByteArrayView Utf8Mark("\xEF\xBB\xBF");
+constexpr QByteArrayView Utf16LEMark("\xFF\xFE");
+constexpr QByteArrayView Utf16BEMark("\xFE\xFF");
 
 // Stateless, so that each line is decoded on its own; the mark is converted
 // rather than skipped, because the caller has already taken it off and any
 // later U+FEFF is text.
-constexpr QStringConverter::Flags kDecoding =
+constexpr QStringConverter::Flags Decoding =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 // Qt's own converters for the Unicode encodings; Windows-1250 is windows1250.h.
@@ -31,12 +31,12 @@ QStringConverter::Encoding unicodeEncoding(ProfileEncoding encoding)
 
 DetectedEncoding detectProfileEncoding(QByteArrayView bytes)
 {
-    if (bytes.startsWith(kUtf16LEMark))
-        return {ProfileEncoding::Utf16LE, kUtf16LEMark.size()};
-    if (bytes.startsWith(kUtf16BEMark))
-        return {ProfileEncoding::Utf16BE, kUtf16BEMark.size()};
+    if (bytes.startsWith(Utf16LEMark))
+        return {ProfileEncoding::Utf16LE, Utf16LEMark.size()};
+    if (bytes.startsWith(Utf16BEMark))
+        return {ProfileEncoding::Utf16BE, Utf16BEMark.size()};
     return {isUtf8(bytes) ? ProfileEncoding::Utf8 : ProfileEncoding::Windows1250,
-            bytes.startsWith(kUtf8Mark) ? kUtf8Mark.size() : 0};
+            bytes.startsWith(Utf8Mark) ? Utf8Mark.size() : 0};
 }
 
 qsizetype codeUnitSize(ProfileEncoding encoding)
@@ -64,7 +64,7 @@ QString decodeProfileText(QByteArrayView bytes, ProfileEncoding encoding)
 {
     if (encoding == ProfileEncoding::Windows1250)
         return fromWindows1250(bytes);
-    QStringDecoder decoder(unicodeEncoding(encoding), kDecoding);
+    QStringDecoder decoder(unicodeEncoding(encoding), Decoding);
     return decoder(bytes);
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr QFileDevice::Permissions kAnyWrite =
+constexpr QFileDevice::Permissions AnyWrite =
     QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 // Nothing at all when the file is absent or cannot be read.
@@ -101,8 +101,8 @@ QString ProfileFile::fullPath() const
 bool ProfileFile::isRefusedByPermissions() const
 {
     const QFileInfo file(m_path);
-    if (file.exists() && (!file.isWritable() || !(file.permissions() & kAnyWrite)))
+    if (file.exists() && (!file.isWritable() || !(file.permissions() & AnyWrite)))
         return true;
     const QFileInfo folder(file.absolutePath());
-    return folder.isDir() && (!folder.isWritable() || !(folder.permissions() & kAnyWrite));
+    return folder.isDir() && (!folder.isWritable() || !(folder.permissions() & AnyWrite));
 }

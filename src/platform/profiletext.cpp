@@ -4,11 +4,11 @@ namespace {
 
 // DOS-era tools end a file with a Ctrl-Z, and Windows reads it as a blank like
 // any other.
-constexpr char16_t kCtrlZ = 0x1A;
+constexpr char16_t CtrlZ = 0x1A;
 
 bool isBlank(QChar c)
 {
-    return c.isSpace() || c == kCtrlZ;
+    return c.isSpace() || c == CtrlZ;
 }
 
 QString trimmedBlanks(QStringView text)

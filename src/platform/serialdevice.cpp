@@ -34,19 +34,19 @@ Clock::time_point deadlineAfter(int timeoutMs)
     return Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
 }
 
-constexpr short kHangUpEvents = POLLHUP | POLLERR | POLLNVAL;
+constexpr short HangUpEvents = POLLHUP | POLLERR | POLLNVAL;
 
 // The instrument emulator marks its pseudo-terminal with a window size that no
 // real terminal has: no rows or columns, and "ZU" by "SM" pixels (zunov-sim's
 // pseudoterminal.cpp sets it). A serial port reports a size of all zeros.
-constexpr unsigned short kEmulatorMarkWidth = 0x5A55;
-constexpr unsigned short kEmulatorMarkHeight = 0x534D;
+constexpr unsigned short EmulatorMarkWidth = 0x5A55;
+constexpr unsigned short EmulatorMarkHeight = 0x534D;
 
 bool carriesEmulatorMark(int fd)
 {
     winsize size{};
     return ::ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_row == 0 && size.ws_col == 0
-           && size.ws_xpixel == kEmulatorMarkWidth && size.ws_ypixel == kEmulatorMarkHeight;
+           && size.ws_xpixel == EmulatorMarkWidth && size.ws_ypixel == EmulatorMarkHeight;
 }
 
 } // namespace
@@ -152,7 +152,7 @@ int SerialDevice::readByte(uint8_t &target, int timeoutMs)
         }
         if (ready == 0)
             return 0;
-        if (request.revents & kHangUpEvents) {
+        if (request.revents & HangUpEvents) {
             // A byte may still be waiting in front of the hang-up; take it,
             // but do not poll the dead descriptor again.
             const bool gotOne = ::read(m_fd, &byte, 1) == 1;
@@ -186,7 +186,7 @@ int SerialDevice::writeByte(uint8_t byte, int timeoutMs)
         const int ready = ::poll(&request, 1, waitMs);
         if (ready < 0 && errno == EINTR)
             continue;
-        if (ready < 0 || (ready > 0 && (request.revents & kHangUpEvents))) {
+        if (ready < 0 || (ready > 0 && (request.revents & HangUpEvents))) {
             lose();
             return 0;
         }
@@ -204,9 +204,9 @@ void SerialDevice::discardInput()
     // Bytes still on their way into the driver's queue slip past the flush;
     // read them away too, but never more than a queue's worth, so that a
     // device flooding us cannot keep us here.
-    constexpr int kMostBytesDrained = 4096;
+    constexpr int MostBytesDrained = 4096;
     std::array<uint8_t, 256> sink{};
-    for (int drained = 0; drained < kMostBytesDrained && isOpen();) {
+    for (int drained = 0; drained < MostBytesDrained && isOpen();) {
         const ssize_t count = ::read(m_fd, sink.data(), sink.size());
         if (count > 0) {
             drained += static_cast<int>(count);
@@ -226,7 +226,7 @@ void SerialDevice::checkLine()
         return;
     // Hang-up and error events are reported whatever is asked for.
     pollfd request{m_fd, 0, 0};
-    if (::poll(&request, 1, 0) > 0 && (request.revents & kHangUpEvents))
+    if (::poll(&request, 1, 0) > 0 && (request.revents & HangUpEvents))
         lose();
 }
 

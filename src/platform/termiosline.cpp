@@ -12,7 +12,7 @@ struct SpeedEntry
     speed_t code;
 };
 
-constexpr std::array<SpeedEntry, 30> kSpeeds{{
+constexpr std::array<SpeedEntry, 30> Speeds{{
     {50, B50},           {75, B75},           {110, B110},         {134, B134},
     {150, B150},         {200, B200},         {300, B300},         {600, B600},
     {1200, B1200},       {1800, B1800},       {2400, B2400},       {4800, B4800},
@@ -25,21 +25,21 @@ constexpr std::array<SpeedEntry, 30> kSpeeds{{
 
 std::optional<speed_t> speedCode(uint32_t bitsPerSecond)
 {
-    const auto it = std::find_if(kSpeeds.begin(), kSpeeds.end(), [&](const SpeedEntry &entry) {
+    const auto it = std::find_if(Speeds.begin(), Speeds.end(), [&](const SpeedEntry &entry) {
         return entry.bitsPerSecond == bitsPerSecond;
     });
-    return it == kSpeeds.end() ? std::nullopt : std::optional(it->code);
+    return it == Speeds.end() ? std::nullopt : std::optional(it->code);
 }
 
 uint32_t bitsPerSecond(speed_t code)
 {
-    const auto it = std::find_if(kSpeeds.begin(), kSpeeds.end(),
+    const auto it = std::find_if(Speeds.begin(), Speeds.end(),
                                  [&](const SpeedEntry &entry) { return entry.code == code; });
-    return it == kSpeeds.end() ? 0 : it->bitsPerSecond;
+    return it == Speeds.end() ? 0 : it->bitsPerSecond;
 }
 
-constexpr std::array<tcflag_t, 4> kCharacterSizes{CS5, CS6, CS7, CS8};
-constexpr uint8_t kSmallestCharacter = 5;
+constexpr std::array<tcflag_t, 4> CharacterSizes{CS5, CS6, CS7, CS8};
+constexpr uint8_t SmallestCharacter = 5;
 
 } // namespace
 
@@ -48,9 +48,8 @@ SerialLineParameters lineParametersOf(const termios &settings)
     SerialLineParameters parameters;
     parameters.baudRate = bitsPerSecond(::cfgetospeed(&settings));
     const auto size =
-        std::find(kCharacterSizes.begin(), kCharacterSizes.end(), settings.c_cflag & CSIZE);
-    parameters.dataBits =
-        static_cast<uint8_t>(kSmallestCharacter + (size - kCharacterSizes.begin()));
+        std::find(CharacterSizes.begin(), CharacterSizes.end(), settings.c_cflag & CSIZE);
+    parameters.dataBits = static_cast<uint8_t>(SmallestCharacter + (size - CharacterSizes.begin()));
     const bool odd = settings.c_cflag & PARODD;
     if (!(settings.c_cflag & PARENB))
         parameters.parity = SerialParity::None;
@@ -65,15 +64,15 @@ SerialLineParameters lineParametersOf(const termios &settings)
 bool applyLineParameters(const SerialLineParameters &parameters, termios &settings)
 {
     const auto speed = speedCode(parameters.baudRate);
-    if (!speed || parameters.dataBits < kSmallestCharacter
-        || parameters.dataBits >= kSmallestCharacter + kCharacterSizes.size())
+    if (!speed || parameters.dataBits < SmallestCharacter
+        || parameters.dataBits >= SmallestCharacter + CharacterSizes.size())
         return false;
 
     termios changed = settings;
     if (::cfsetispeed(&changed, *speed) != 0 || ::cfsetospeed(&changed, *speed) != 0)
         return false;
     changed.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
-    changed.c_cflag |= kCharacterSizes[parameters.dataBits - kSmallestCharacter];
+    changed.c_cflag |= CharacterSizes[parameters.dataBits - SmallestCharacter];
     switch (parameters.parity) {
     case SerialParity::None:
         break;

@@ -7,7 +7,7 @@
 namespace {
 
 // The characters of the bytes 0x80 to 0xFF, eight bytes a row.
-constexpr std::array<char16_t, 128> kUpperHalf = {
+constexpr std::array<char16_t, 128> UpperHalf = {
     0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
     0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179, // 0x88
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
@@ -41,7 +41,7 @@ QString fromWindows1250(QByteArrayView bytes)
     QString text(bytes.size(), Qt::Uninitialized);
     std::transform(bytes.begin(), bytes.end(), text.begin(), [](char byte) {
         const uchar b = uchar(byte);
-        return QChar(b < 0x80 ? char16_t(b) : kUpperHalf[b - 0x80]);
+        return QChar(b < 0x80 ? char16_t(b) : UpperHalf[b - 0x80]);
     });
     return text;
 }
@@ -52,8 +52,8 @@ QByteArray toWindows1250(QStringView text)
     std::transform(text.begin(), text.end(), bytes.begin(), [](QChar c) {
         if (c.unicode() < 0x80)
             return char(c.unicode());
-        const auto found = std::find(kUpperHalf.begin(), kUpperHalf.end(), c.unicode());
-        return found == kUpperHalf.end() ? '?' : char(0x80 + (found - kUpperHalf.begin()));
+        const auto found = std::find(UpperHalf.begin(), UpperHalf.end(), c.unicode());
+        return found == UpperHalf.end() ? '?' : char(0x80 + (found - UpperHalf.begin()));
     });
     return bytes;
 }

@@ -37,17 +37,17 @@
 namespace {
 
 // Short enough for many points in the graphs within a few seconds.
-const QByteArray kSettings = "[NASTAVENI]\r\nPort=1\r\nTSER=100\r\n";
-constexpr int kHandshakeStepsBeforeShot = 3;
-constexpr int kPollsBeforeShot = 150;
-constexpr int kWaitLimitMs = 30000;
-constexpr int kSliderPosition = -180;
-constexpr int kE24Row = 1;
-constexpr double kSweepCornerHz = 20;
+const QByteArray Settings = "[NASTAVENI]\r\nPort=1\r\nTSER=100\r\n";
+constexpr int HandshakeStepsBeforeShot = 3;
+constexpr int PollsBeforeShot = 150;
+constexpr int WaitLimitMs = 30000;
+constexpr int SliderPosition = -180;
+constexpr int E24Row = 1;
+constexpr double SweepCornerHz = 20;
 
 bool waitUntil(const std::function<bool()> &done)
 {
-    const QDeadlineTimer deadline(kWaitLimitMs);
+    const QDeadlineTimer deadline(WaitLimitMs);
     while (!done()) {
         if (deadline.hasExpired())
             return false;
@@ -95,7 +95,7 @@ bool copyDataFiles(const QString &from, const QString &to)
     }
     QFile settings(QDir(to).filePath(QStringLiteral("ZUNOV.INI")));
     return settings.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && settings.write(kSettings) == kSettings.size();
+           && settings.write(Settings) == Settings.size();
 }
 
 } // namespace
@@ -130,15 +130,15 @@ int main(int argc, char *argv[])
 
     control<QAction>(main, "Pripojit1")->trigger();
     auto *progress = control<QProgressBar>(windows.connectWindow(), "ProgressBar1");
-    waitUntil([&] { return progress->value() >= kHandshakeStepsBeforeShot * 25; });
+    waitUntil([&] { return progress->value() >= HandshakeStepsBeforeShot * 25; });
     shooter.shoot(windows.connectWindow(), "pripojeni");
     waitUntil([&] { return !windows.connectWindow()->isVisible(); });
 
     control<QRadioButton>(main, "RadioButton5")->click();
-    control<QScrollBar>(main, "cas1")->setValue(kSliderPosition);
-    control<QListWidget>(main, "ListBox1")->setCurrentRow(kE24Row);
+    control<QScrollBar>(main, "cas1")->setValue(SliderPosition);
+    control<QListWidget>(main, "ListBox1")->setCurrentRow(E24Row);
     control<QCheckBox>(main, "CheckBox1")->click();
-    if (!waitUntil([&] { return instrument.exchangeCount() >= kPollsBeforeShot; }))
+    if (!waitUntil([&] { return instrument.exchangeCount() >= PollsBeforeShot; }))
         qFatal("the instrument was not polled");
     shooter.shoot(main, "hlavni-okno");
     shooter.shoot(windows.graphWindow(), "graf");
@@ -161,7 +161,7 @@ int main(int argc, char *argv[])
     shooter.shoot(windows.limitsWindow(), "meze");
 
     // A sweep over the emulator's low-pass, as the guide describes it.
-    instrument.setBench(kSweepCornerHz);
+    instrument.setBench(SweepCornerHz);
     control<QAction>(main, "Rozmitani1")->trigger();
     SweepWindow *sweep = windows.sweepWindow();
     SweepSettings sweepSettings;

@@ -46,9 +46,9 @@ struct BenchVoltages
 class BenchModel
 {
 public:
-    static constexpr double kDefaultCornerHz = 20.0;
+    static constexpr double DefaultCornerHz = 20.0;
 
-    explicit BenchModel(double cornerHz = kDefaultCornerHz)
+    explicit BenchModel(double cornerHz = DefaultCornerHz)
         : m_cornerHz(cornerHz)
     {}
 

@@ -10,9 +10,9 @@
 namespace zunovsim {
 
 namespace {
-constexpr int kMaxCount = 1'000'000'000;
+constexpr int MaxCount = 1'000'000'000;
 // Far above the generator's 50 Hz already U2 hardly differs from U1.
-constexpr double kMaxCornerHz = 100'000;
+constexpr double MaxCornerHz = 100'000;
 
 std::optional<long long> number(const std::string &text, long long low, long long high)
 {
@@ -105,35 +105,35 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
                 result.error = "--dir needs a folder";
             result.dir = value;
         } else if (option == "--port") {
-            result.port = static_cast<int>(numeric(0, kMaxCount));
+            result.port = static_cast<int>(numeric(0, MaxCount));
         } else if (option == "--seed") {
             result.seed = static_cast<uint32_t>(numeric(0, UINT32_MAX));
         } else if (option == "--bench") {
             bench = true;
         } else if (option == "--corner-hz") {
             ++i;
-            cornerHz = hasValue ? positive(value, kMaxCornerHz) : std::nullopt;
+            cornerHz = hasValue ? positive(value, MaxCornerHz) : std::nullopt;
             if (!cornerHz)
                 result.error = "--corner-hz needs a number of hertz above 0, up to "
-                               + decimal(static_cast<long long>(kMaxCornerHz));
+                               + decimal(static_cast<long long>(MaxCornerHz));
         } else if (option == "--silence") {
             result.faults.silence = true;
         } else if (option == "--wrong-echo") {
             result.faults.wrongEchoStep = static_cast<int>(numeric(1, 4));
         } else if (option == "--late-byte") {
-            result.faults.lateByte = static_cast<int>(numeric(1, kMaxCount));
+            result.faults.lateByte = static_cast<int>(numeric(1, MaxCount));
         } else if (option == "--late-ms") {
-            result.faults.lateDelay = std::chrono::milliseconds(numeric(0, kMaxCount));
+            result.faults.lateDelay = std::chrono::milliseconds(numeric(0, MaxCount));
         } else if (option == "--drop-byte") {
-            result.faults.dropByte = static_cast<int>(numeric(1, kMaxCount));
+            result.faults.dropByte = static_cast<int>(numeric(1, MaxCount));
         } else if (option == "--garbage") {
             result.faults.garbage = true;
         } else if (option == "--hang-up-after") {
-            result.faults.hangUpAfter = static_cast<int>(numeric(1, kMaxCount));
+            result.faults.hangUpAfter = static_cast<int>(numeric(1, MaxCount));
         } else if (option == "--flood") {
             result.faults.floodPerSecond = static_cast<int>(numeric(1, 100'000));
         } else if (option == "--byte-delay") {
-            result.faults.byteDelay = std::chrono::milliseconds(numeric(0, kMaxCount));
+            result.faults.byteDelay = std::chrono::milliseconds(numeric(0, MaxCount));
         } else {
             result.error = "unknown option " + option + " (see --help)";
         }
@@ -141,7 +141,7 @@ CommandLine CommandLine::parse(const std::vector<std::string> &arguments)
     if (result.error.empty() && cornerHz && !bench)
         result.error = "--corner-hz works only with --bench";
     if (bench)
-        result.benchCornerHz = cornerHz.value_or(BenchModel::kDefaultCornerHz);
+        result.benchCornerHz = cornerHz.value_or(BenchModel::DefaultCornerHz);
     return result;
 }
 

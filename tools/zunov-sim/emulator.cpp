@@ -17,14 +17,14 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 // The thread looks at the stop request this often, also when the line is quiet.
-constexpr milliseconds kPollSlice{50};
+constexpr milliseconds PollSlice{50};
 // The program writes the next byte of a frame at most one read time-out
 // (1000 ms) after the previous one; a silence much longer than that means the
 // frame will never be finished, and the next byte must be looked at afresh.
-constexpr milliseconds kFrameGap{2500};
+constexpr milliseconds FrameGap{2500};
 // Time for the program to read the last reply byte before the line goes dead.
-constexpr milliseconds kHangUpGrace{100};
-constexpr std::size_t kReadChunk = 64;
+constexpr milliseconds HangUpGrace{100};
+constexpr std::size_t ReadChunk = 64;
 
 struct Pending
 {
@@ -35,7 +35,7 @@ struct Pending
 int millisecondsUntil(Clock::time_point when, Clock::time_point now)
 {
     const auto left = std::chrono::ceil<milliseconds>(when - now);
-    return static_cast<int>(std::clamp(left, milliseconds{0}, kPollSlice).count());
+    return static_cast<int>(std::clamp(left, milliseconds{0}, PollSlice).count());
 }
 } // namespace
 
@@ -168,7 +168,7 @@ std::optional<Answer> Emulator::receive(uint8_t byte, std::vector<std::string> &
     const int exchangesBefore = m_instrument.exchangeCount();
     auto answer = m_instrument.onByte(byte);
     if (m_instrument.exchangeCount() != exchangesBefore
-        && m_instrument.framesReceived().back()[0] == Instrument::kGenerator) {
+        && m_instrument.framesReceived().back()[0] == Instrument::Generator) {
         newReports.push_back(Instrument::describe(*m_instrument.lastGenerator()));
     }
     return answer;
@@ -200,7 +200,7 @@ void Emulator::run(int masterFd)
 
     while (!m_stopRequested) {
         Clock::time_point now = Clock::now();
-        Clock::time_point wakeUp = std::min(flood.next(), now + kPollSlice);
+        Clock::time_point wakeUp = std::min(flood.next(), now + PollSlice);
         if (!outgoing.empty())
             wakeUp = std::min(wakeUp, outgoing.front().due);
         pollfd watch{masterFd, POLLIN, 0};
@@ -214,7 +214,7 @@ void Emulator::run(int masterFd)
         now = Clock::now();
         std::vector<std::string> newReports;
         if (watch.revents & POLLIN) {
-            std::array<uint8_t, kReadChunk> received{};
+            std::array<uint8_t, ReadChunk> received{};
             const ssize_t count = ::read(masterFd, received.data(), received.size());
             for (ssize_t i = 0; i < count; ++i) {
                 if (auto answer = receive(received[static_cast<std::size_t>(i)], newReports)) {
@@ -238,7 +238,7 @@ void Emulator::run(int masterFd)
         int wantedFlood = 0;
         {
             std::lock_guard lock(m_mutex);
-            if (m_instrument.insideFrame() && now - lastReceived > kFrameGap)
+            if (m_instrument.insideFrame() && now - lastReceived > FrameGap)
                 m_instrument.abandonFrame();
             hangUpDue = m_instrument.hangUpDue();
             wantedFlood = m_instrument.faults().floodPerSecond;
@@ -256,7 +256,7 @@ void Emulator::run(int masterFd)
         }
 
         if (hangUpDue && outgoing.empty()) {
-            hangUpAt = std::min(hangUpAt, now + kHangUpGrace);
+            hangUpAt = std::min(hangUpAt, now + HangUpGrace);
             if (now >= hangUpAt) {
                 m_terminal->hangUp();
                 {

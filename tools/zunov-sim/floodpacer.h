@@ -12,7 +12,7 @@ class FloodPacer
 {
 public:
     using Clock = std::chrono::steady_clock;
-    static constexpr int kMaxBurst = 256;
+    static constexpr int MaxBurst = 256;
 
     int bytesDue(int perSecond, Clock::time_point now)
     {
@@ -26,7 +26,7 @@ public:
         // be no time at all for any rate above one a second.
         const auto interval = Clock::duration(std::chrono::seconds{1}) / m_rate;
         int due = 0;
-        for (; due < kMaxBurst && m_next <= now; ++due)
+        for (; due < MaxBurst && m_next <= now; ++due)
             m_next += interval;
         m_next = std::max(m_next, now);
         return due;

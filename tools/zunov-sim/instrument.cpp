@@ -5,8 +5,8 @@
 namespace zunovsim {
 
 namespace {
-constexpr int kFrameLength = 4;
-constexpr int kHandshakeSteps = 4;
+constexpr int FrameLength = 4;
+constexpr int HandshakeSteps = 4;
 } // namespace
 
 Instrument::Instrument(uint32_t seed)
@@ -39,16 +39,16 @@ std::optional<Answer> Instrument::onByte(uint8_t received)
     if (m_position > 0)
         return frameByte(received);
 
-    if (received == kHandshake)
+    if (received == Handshake)
         return handshake();
 
     m_handshakeStep = 0;
-    if (received != kPoll && received != kGenerator) {
+    if (received != Poll && received != Generator) {
         ++m_strays;
         return std::nullopt;
     }
     m_incoming = {};
-    if (received == kPoll) {
+    if (received == Poll) {
         if (m_script.empty()) {
             m_reply = m_generator.next(m_lastGenerator);
         } else {
@@ -62,21 +62,21 @@ std::optional<Answer> Instrument::onByte(uint8_t received)
 std::optional<Answer> Instrument::handshake()
 {
     ++m_handshakes;
-    m_handshakeStep = m_handshakeStep % kHandshakeSteps + 1;
+    m_handshakeStep = m_handshakeStep % HandshakeSteps + 1;
     const bool wrong = m_handshakeStep == m_faults.wrongEchoStep;
-    return deliver(wrong ? kWrongEcho : kHandshake);
+    return deliver(wrong ? WrongEcho : Handshake);
 }
 
 std::optional<Answer> Instrument::frameByte(uint8_t received)
 {
     const int index = m_position;
     m_incoming[index] = received;
-    const bool poll = m_incoming[0] == kPoll;
+    const bool poll = m_incoming[0] == Poll;
     uint8_t reply = poll ? m_reply[index] : received;
     if (m_faults.garbage)
         reply = m_generator.randomByte();
 
-    if (++m_position == kFrameLength)
+    if (++m_position == FrameLength)
         finishFrame();
     return deliver(reply);
 }
@@ -85,7 +85,7 @@ void Instrument::finishFrame()
 {
     m_position = 0;
     m_frames.push_back(m_incoming);
-    if (m_incoming[0] == kGenerator)
+    if (m_incoming[0] == Generator)
         m_lastGenerator = GeneratorSetting{m_incoming[1], m_incoming[2]};
 }
 

@@ -40,11 +40,11 @@ struct Answer
 class Instrument
 {
 public:
-    static constexpr uint8_t kPoll = 211;
-    static constexpr uint8_t kGenerator = 100;
-    static constexpr uint8_t kHandshake = 111;
+    static constexpr uint8_t Poll = 211;
+    static constexpr uint8_t Generator = 100;
+    static constexpr uint8_t Handshake = 111;
     // Sent instead of the echo at the handshake step chosen by the wrong-echo fault.
-    static constexpr uint8_t kWrongEcho = 110;
+    static constexpr uint8_t WrongEcho = 110;
 
     explicit Instrument(uint32_t seed = 1);
 

@@ -13,10 +13,10 @@ using namespace zunovsim;
 
 namespace {
 // How often the main thread looks whether the emulator has hung up.
-constexpr long kWaitSliceNs = 100'000'000;
+constexpr long WaitSliceNs = 100'000'000;
 // The exit status when COM<N> is someone else's: scripts/run then starts the
 // program against that link without us.
-constexpr int kLinkNameTaken = 3;
+constexpr int LinkNameTaken = 3;
 
 std::mutex outputMutex;
 
@@ -61,14 +61,14 @@ int main(int argc, char *argv[])
         if (error.code() == std::errc::file_exists) {
             std::cerr << "zunov-sim: " << error.what()
                       << ": not a link left by the emulator, so it is left alone\n";
-            return kLinkNameTaken;
+            return LinkNameTaken;
         }
         std::cerr << "zunov-sim: " << error.what() << '\n';
         return 1;
     }
     printLine(emulator.slavePath());
 
-    const timespec slice{0, kWaitSliceNs};
+    const timespec slice{0, WaitSliceNs};
     while (sigtimedwait(&stopSignals, nullptr, &slice) < 0) {
         if (!emulator.isRunning())
             break; // hung up on purpose: the instrument is gone

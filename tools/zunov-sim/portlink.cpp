@@ -12,7 +12,7 @@ namespace zunovsim {
 
 namespace {
 
-constexpr std::size_t kLongestTarget = 4096;
+constexpr std::size_t LongestTarget = 4096;
 
 [[noreturn]] void fail(int error, const std::string &what)
 {
@@ -21,7 +21,7 @@ constexpr std::size_t kLongestTarget = 4096;
 
 std::string linkTarget(const std::string &path)
 {
-    std::array<char, kLongestTarget> target{};
+    std::array<char, LongestTarget> target{};
     const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
     return length > 0 ? std::string(target.data(), static_cast<std::size_t>(length))
                       : std::string();
@@ -29,7 +29,7 @@ std::string linkTarget(const std::string &path)
 
 std::string markContent(int mark)
 {
-    std::array<char, kLongestTarget> content{};
+    std::array<char, LongestTarget> content{};
     const ssize_t length = ::pread(mark, content.data(), content.size(), 0);
     return length > 0 ? std::string(content.data(), static_cast<std::size_t>(length))
                       : std::string();

@@ -34,9 +34,9 @@ void makeRaw(int fd, const char *what)
 // serialdevice.cpp looks for it).
 void markAsEmulator(int fd)
 {
-    constexpr unsigned short kMarkWidth = 0x5A55;
-    constexpr unsigned short kMarkHeight = 0x534D;
-    const winsize mark{0, 0, kMarkWidth, kMarkHeight};
+    constexpr unsigned short MarkWidth = 0x5A55;
+    constexpr unsigned short MarkHeight = 0x534D;
+    const winsize mark{0, 0, MarkWidth, MarkHeight};
     if (ioctl(fd, TIOCSWINSZ, &mark) != 0)
         fail("marking the terminal");
 }

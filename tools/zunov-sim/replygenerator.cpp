@@ -5,22 +5,22 @@
 namespace zunovsim {
 
 namespace {
-constexpr uint8_t kU1Tenths = 'c';
-constexpr uint8_t kU1Volts = 'b';
-constexpr uint8_t kU2Tenths = 'a';
-constexpr uint8_t kU2Volts = '`';
-constexpr uint8_t kResistance = 'f';
-constexpr uint8_t kFrequency = 'e';
-constexpr uint8_t kCurrent = 'g';
-constexpr int kLowestRange = 200;
-constexpr int kHighestRange = 205;
+constexpr uint8_t U1Tenths = 'c';
+constexpr uint8_t U1Volts = 'b';
+constexpr uint8_t U2Tenths = 'a';
+constexpr uint8_t U2Volts = '`';
+constexpr uint8_t Resistance = 'f';
+constexpr uint8_t Frequency = 'e';
+constexpr uint8_t Current = 'g';
+constexpr int LowestRange = 200;
+constexpr int HighestRange = 205;
 // Voltages above 25.5 V no longer fit a byte in tenths; the instrument then
 // switches that channel to whole volts.
-constexpr int kMaxTenthsInByte = 255;
-constexpr int kMaxVoltageTenths = 400;
+constexpr int MaxTenthsInByte = 255;
+constexpr int MaxVoltageTenths = 400;
 // The generator's useful band; the reading wanders inside it.
-constexpr int kMinFrequencyHz = 100;
-constexpr int kMaxFrequencyHz = 20'000;
+constexpr int MinFrequencyHz = 100;
+constexpr int MaxFrequencyHz = 20'000;
 
 uint8_t byteOf(int value)
 {
@@ -41,11 +41,11 @@ int ReplyGenerator::wander(int value, int step, int low, int high)
 
 Frame ReplyGenerator::wanderingVoltages()
 {
-    m_u1Tenths = wander(m_u1Tenths, 15, 0, kMaxVoltageTenths);
-    m_u2Tenths = wander(m_u2Tenths, 15, 0, kMaxVoltageTenths);
-    const bool u1InTenths = m_u1Tenths <= kMaxTenthsInByte;
-    const bool u2InTenths = m_u2Tenths <= kMaxTenthsInByte;
-    return {u1InTenths ? kU1Tenths : kU1Volts, u2InTenths ? kU2Tenths : kU2Volts,
+    m_u1Tenths = wander(m_u1Tenths, 15, 0, MaxVoltageTenths);
+    m_u2Tenths = wander(m_u2Tenths, 15, 0, MaxVoltageTenths);
+    const bool u1InTenths = m_u1Tenths <= MaxTenthsInByte;
+    const bool u2InTenths = m_u2Tenths <= MaxTenthsInByte;
+    return {u1InTenths ? U1Tenths : U1Volts, u2InTenths ? U2Tenths : U2Volts,
             byteOf(u1InTenths ? m_u1Tenths : m_u1Tenths / 10),
             byteOf(u2InTenths ? m_u2Tenths : m_u2Tenths / 10)};
 }
@@ -57,7 +57,7 @@ Frame ReplyGenerator::next(const std::optional<GeneratorSetting> &generator)
     case Kind::Voltages:
         if (m_bench) {
             const BenchVoltages volts = m_bench->voltages(generator, m_random);
-            reply = {kU1Tenths, kU2Tenths, byteOf(volts.u1Tenths), byteOf(volts.u2Tenths)};
+            reply = {U1Tenths, U2Tenths, byteOf(volts.u1Tenths), byteOf(volts.u2Tenths)};
         } else {
             reply = wanderingVoltages();
         }
@@ -68,8 +68,8 @@ Frame ReplyGenerator::next(const std::optional<GeneratorSetting> &generator)
         // Now and then the meter changes its range, as a real one does when
         // the probe moves to another resistor.
         if (m_random() % 8 == 0)
-            m_resistanceRange = wander(m_resistanceRange, 1, kLowestRange, kHighestRange);
-        reply = {kResistance, byteOf(m_resistanceRange), 0, byteOf(m_resistance)};
+            m_resistanceRange = wander(m_resistanceRange, 1, LowestRange, HighestRange);
+        reply = {Resistance, byteOf(m_resistanceRange), 0, byteOf(m_resistance)};
         m_kind = Kind::Frequency;
         break;
     case Kind::Frequency: {
@@ -77,16 +77,16 @@ Frame ReplyGenerator::next(const std::optional<GeneratorSetting> &generator)
         if (m_bench) {
             hz = m_bench->frequencyHz(generator, m_random);
         } else {
-            m_frequencyHz = wander(m_frequencyHz, 50, kMinFrequencyHz, kMaxFrequencyHz);
+            m_frequencyHz = wander(m_frequencyHz, 50, MinFrequencyHz, MaxFrequencyHz);
             hz = m_frequencyHz;
         }
-        reply = {kFrequency, byteOf(hz >> 16), byteOf(hz >> 8), byteOf(hz)};
+        reply = {Frequency, byteOf(hz >> 16), byteOf(hz >> 8), byteOf(hz)};
         m_kind = Kind::Current;
         break;
     }
     case Kind::Current:
         m_currentHundredths = wander(m_currentHundredths, 6, 0, 255);
-        reply = {kCurrent, 0, 0, byteOf(m_currentHundredths)};
+        reply = {Current, 0, 0, byteOf(m_currentHundredths)};
         m_kind = Kind::Voltages;
         break;
     }
