@@ -36,6 +36,7 @@ private slots:
     void failedWriteStopsOnlyTheRecording_data();
     void failedWriteStopsOnlyTheRecording();
     void incompleteReplyWritesNothing();
+    void silenceIsMarkedAsAGap();
     void markerOutlivesPanelTexts();
 
 private:
@@ -166,6 +167,7 @@ void tst_Recording::appendsToAFile()
     const QByteArray added = after.mid(before.size() + joint.size());
     QVERIFY2(added.endsWith(",U1,7,V,007 V,98 0 7 0\r\n") && added.count('\n') == 1,
              added.constData());
+}));
 }
 
 void tst_Recording::failedWriteStopsOnlyTheRecording_data()
@@ -219,6 +221,35 @@ void tst_Recording::incompleteReplyWritesNothing()
     QVERIFY(program.poll());
     QCOMPARE(QFileInfo(path).size(), 0);
     QVERIFY(program.window()->isRecording());
+}
+
+// Three silent polls start the back-off: one row says the instrument went
+// away, and one, before the values it brings again, that it came back.
+void tst_Recording::silenceIsMarkedAsAGap()
+{
+    ProgramFixture program;
+    program.start();
+    const QString path = program.path() + QStringLiteral("/gap.csv");
+    QVERIFY(program.window()->startRecording(path));
+    poll(program, QByteArray("g\0\0\x01", 4));
+    program.instrument().setFaults({.silence = true});
+    for (int silent = 0; silent < 4; ++silent)
+        QVERIFY(program.poll());
+    program.instrument().setFaults({});
+    poll(program, QByteArray("g\0\0\x02", 4));
+    poll(program, QByteArray("g\0\0\x03", 4));
+
+    Rows rows = readWithPythonCsv(path);
+    rows.removeFirst();
+    for (QStringList &row : rows)
+        row.removeFirst();
+    const QStringList away{"link", "0", "", "OFFLINE", ""};
+    const QStringList back{"link", "1", "", "ONLINE", ""};
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows[1], away);
+    QCOMPARE(rows[2], back);
+    QCOMPARE(QStringList({rows[0][1], rows[3][1], rows[4][1]}),
+             QStringList({"0.01", "0.02", "0.03"}));
 }
 
 // Other parts of the program write the device panel; the marker stays after

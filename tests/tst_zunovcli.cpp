@@ -134,6 +134,7 @@ private slots:
     void sweepEndsOnStopSignal();
     void fullDiskIsSaidInTheLanguage_data();
     void fullDiskIsSaidInTheLanguage();
+    void lostDeviceIsOpenedAgain_data();
     void lostDeviceIsOpenedAgain();
     void languageChoice_data();
     void languageChoice();
@@ -732,16 +733,40 @@ void tst_ZunovCli::fullDiskIsSaidInTheLanguage()
     QTEST(client.readAllStandardError(), "message");
 }
 
+void tst_ZunovCli::lostDeviceIsOpenedAgain_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("away");
+    QTest::addColumn<QByteArray>("back");
+    QTest::addColumn<QByteArray>("reading"); // of the reply that came back
+    QTest::newRow("text") << "text" << QByteArray("  link  OFFLINE\n")
+                          << QByteArray("  link  ONLINE\n") << QByteArray("  I   0.77A\n");
+    QTest::newRow("csv") << "csv" << QByteArray(",link,0,,OFFLINE,\r\n")
+                         << QByteArray(",link,1,,ONLINE,\r\n")
+                         << QByteArray(",I,0.77,A,0.77A,103 0 0 77\r\n");
+    QTest::newRow("json")
+        << "json"
+        << QByteArray(",\"quantity\":\"link\",\"value\":0,\"unit\":\"\",\"display\":\"OFFLINE\","
+                      "\"raw\":[]}\n")
+        << QByteArray(",\"quantity\":\"link\",\"value\":1,\"unit\":\"\",\"display\":\"ONLINE\","
+                      "\"raw\":[]}\n")
+        << QByteArray("\"display\":\"0.77A\",\"raw\":[103,0,0,77]}\n");
+}
+
 // An adapter pulled out and plugged in again during a measurement: warnings
 // while it is away, and readings again once it is back.
 void tst_ZunovCli::lostDeviceIsOpenedAgain()
 {
+    QFETCH(QString, format);
+    QFETCH(QByteArray, away);
+    QFETCH(QByteArray, back);
+    QFETCH(QByteArray, reading);
     Bench bench;
     QProcess client;
     client.setProcessEnvironment(cliEnvironment());
     client.setWorkingDirectory(bench.folder.path());
     client.start(ZUNOV_CLI, {"measure", "--port", QString::number(kLinkedPort), "--period", "100",
-                             "--format", "text"});
+                             "--format", format});
     const auto stopClient = qScopeGuard([&client] {
         client.kill();
         client.waitForFinished();
@@ -759,8 +784,13 @@ void tst_ZunovCli::lostDeviceIsOpenedAgain()
     bench.instrument.queueReplies({{'g', 0, 0, 77}});
     bench.instrument.start();
     QByteArray out;
-    QTRY_VERIFY_WITH_TIMEOUT((out += client.readAllStandardOutput()).contains("  I   0.77A\n"),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT((out += client.readAllStandardOutput()).contains(reading), 5000);
+    // The absence is marked once, and the return before the reading it brought.
+    const qsizetype awayAt = out.indexOf(away);
+    const qsizetype backAt = out.indexOf(back);
+    QVERIFY2(awayAt > 0 && backAt > awayAt && out.indexOf(reading) > backAt
+                 && out.count("OFFLINE") == 1,
+             out.constData());
     QCOMPARE(::kill(pid_t(client.processId()), SIGINT), 0);
     QVERIFY(client.waitForFinished(kStopTimeoutMs));
     QCOMPARE(client.exitCode(), 0);

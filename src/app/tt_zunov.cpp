@@ -77,6 +77,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     connect(m_session.get(), &InstrumentSession::echoed, this, &TT_ZUNOV::echoReceived);
     connect(m_session.get(), &InstrumentSession::uploaded, this, &TT_ZUNOV::uploadEnded);
     connect(m_session.get(), &InstrumentSession::linkChanged, this, &TT_ZUNOV::wakeStatusTick);
+    connect(m_session.get(), &InstrumentSession::linkChanged, this, &TT_ZUNOV::recordLinkState);
     showDevice();
     // "ZUNOV v1 na COM1 ", the trailing space included.
     setWindowTitle(tr("%1 v1 na COM%2 ").arg(windowTitle(), QString::number(configuration.port)));

@@ -8,6 +8,7 @@
 #include "link/devicestatus.h"
 #include "link/frame.h"
 #include "platform/timer.h"
+#include "record/linkgaps.h"
 
 #include <QMainWindow>
 #include <array>
@@ -176,6 +177,8 @@ private:
     void showRecordingState();
     void recordReply(const std::vector<Reading> &readings, const std::vector<Reading> &differences,
                      const Frame &reply);
+    void recordLinkState();
+    void appendToRecording(const QByteArray &rows);
     void setUpAnalysisMenu();
     void Statistika1Click();
     void Prubeh1Click();
@@ -199,6 +202,7 @@ private:
     std::unique_ptr<InstrumentSession> m_session;
     std::unique_ptr<StatusBarPanels> m_panels;
     std::unique_ptr<RecordFile> m_recording;
+    std::optional<LinkGapMarks> m_linkGaps; // while recording
     std::optional<OtherWindows> m_windows;
     MeasurementAnalysis m_analysis;
     std::array<bool, AllQuantities.size()> m_held{};

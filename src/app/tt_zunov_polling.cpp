@@ -40,6 +40,7 @@ void TT_ZUNOV::pollEnded(const Frame &reply, int received)
 {
     m_pollUnderWay = false;
     state.rx = reply;
+    recordLinkState();
     if (received < int(reply.size())) {
         // Showing what is left of an earlier reply would pass old values off
         // as new ones; a reply counts only when all four bytes came.

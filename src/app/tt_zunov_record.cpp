@@ -3,6 +3,7 @@
 // or copied as pictures.
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
+#include "link/instrumentsession.h"
 #include "measure/tgraff.h"
 #include "measure/tperformancegraph.h"
 #include "platform/filedialog.h"
@@ -61,6 +62,7 @@ bool TT_ZUNOV::startRecording(const QString &path)
         return false;
     }
     m_recording = std::move(file);
+    m_linkGaps.emplace(linkState(*m_session));
     showRecordingState();
     return true;
 }
@@ -68,6 +70,7 @@ bool TT_ZUNOV::startRecording(const QString &path)
 void TT_ZUNOV::stopRecording()
 {
     m_recording.reset();
+    m_linkGaps.reset();
     showRecordingState();
 }
 
@@ -85,8 +88,22 @@ void TT_ZUNOV::recordReply(const std::vector<Reading> &readings,
     if (!m_recording || readings.empty())
         return;
     const QDateTime now = QDateTime::currentDateTime();
-    if (m_recording->append(csvRows(readings, reply, now)
-                            + csvDifferenceRows(differences, reply, now)))
+    appendToRecording(csvRows(readings, reply, now) + csvDifferenceRows(differences, reply, now));
+}
+
+// Called for every poll before its readings, so that the mark of an
+// instrument that came back stands before the values it brought.
+void TT_ZUNOV::recordLinkState()
+{
+    if (!m_linkGaps)
+        return;
+    if (const std::optional<bool> online = m_linkGaps->update(linkState(*m_session)))
+        appendToRecording(csvLinkRow(*online, QDateTime::currentDateTime()));
+}
+
+void TT_ZUNOV::appendToRecording(const QByteArray &rows)
+{
+    if (!m_recording || m_recording->append(rows))
         return;
     // Stopped before the message: polls go on while the message is open, and
     // must not try the file again.

@@ -31,6 +31,11 @@ bool InstrumentSession::instrumentAnswering() const
     return m_port->IsOpen() && m_link.instrumentAnswering();
 }
 
+bool InstrumentSession::instrumentAway() const
+{
+    return m_port->isLost() || m_link.silentForBackOff();
+}
+
 bool InstrumentSession::isIdle() const
 {
     return !m_running && m_waiting.empty() && m_exchange->isFree();

@@ -39,6 +39,9 @@ public:
     const LinkLife &link() const { return m_link; }
     // The port is open and the instrument has answered and not gone quiet.
     bool instrumentAnswering() const;
+    // The port was lost, or the instrument fell silent for the back-off; a
+    // port just opened (again) and not yet answered is not away, only waiting.
+    bool instrumentAway() const;
     // No exchange runs or waits.
     bool isIdle() const;
 

@@ -65,3 +65,18 @@ QByteArray csvSummaryRow(Quantity quantity, double value, const QDateTime &time)
             + LineEnd)
         .toUtf8();
 }
+
+QString linkDisplay(bool online)
+{
+    // As the link panel says it, in every language.
+    return online ? QStringLiteral("ONLINE") : QStringLiteral("OFFLINE");
+}
+
+QByteArray csvLinkRow(bool online, const QDateTime &time)
+{
+    return (QStringList{rowTime(time), LinkQuantityName.toString(), QString::number(online ? 1 : 0),
+                        QString(), linkDisplay(online), QString()}
+                .join(QLatin1Char(','))
+            + LineEnd)
+        .toUtf8();
+}

@@ -24,6 +24,12 @@ QByteArray csvRows(const std::vector<Reading> &readings, const Frame &reply, con
 QByteArray csvDifferenceRows(const std::vector<Reading> &differences, const Frame &reply,
                              const QDateTime &time);
 inline constexpr QStringView DifferencePrefix = u"d";
+// A gap mark: the instrument went away (value 0, display OFFLINE) or came
+// back (1, ONLINE), with an empty unit and raw bytes, in the same columns so
+// that a reader that knows nothing of it still reads the file.
+QByteArray csvLinkRow(bool online, const QDateTime &time);
+inline constexpr QStringView LinkQuantityName = u"link";
+QString linkDisplay(bool online);
 // A row that stands for many readings (a second's mean): the value alone,
 // with an empty display and empty raw bytes.
 QByteArray csvSummaryRow(Quantity quantity, double value, const QDateTime &time);

@@ -27,8 +27,6 @@ constexpr const char *NotARecording =
     QT_TRANSLATE_NOOP("RecordingReader", "soubor není záznam ZUNOV (chybí hlavička)");
 
 const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
-// The rows that mark when the instrument went away (value 0) or came back.
-const QString LinkName = QStringLiteral("link");
 
 enum Column : qsizetype {
     TimeColumn,
@@ -209,7 +207,7 @@ const char *readRow(const Record &record, RecordingContents &contents)
         return BadTime;
     const QString name = QString::fromUtf8(fields[QuantityColumn]);
     const QString unit = QString::fromUtf8(fields[UnitColumn]);
-    if (name == LinkName) {
+    if (name == LinkQuantityName) {
         const QByteArray &value = fields[ValueColumn];
         if (value != "0" && value != "1")
             return BadValue;

@@ -22,11 +22,14 @@ Measurement::Measurement(InstrumentSession &session, const MeasureSettings &sett
     , m_settings(settings)
     , m_out(out)
     , m_err(err)
+    , m_linkGaps(linkState(session))
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(m_settings.periodMs);
     connect(&m_timer, &QTimer::timeout, this, &Measurement::poll);
     connect(&m_session, &InstrumentSession::polled, this, &Measurement::pollEnded);
+    // A port lost between polls is noticed without one.
+    connect(&m_session, &InstrumentSession::linkChanged, this, &Measurement::writeLinkChange);
     connect(&m_stopSignals, &StopSignals::received, this, [this] {
         // The poll under way ends first, so that the last row is whole.
         if (!m_pollUnderWay)
@@ -79,6 +82,9 @@ void Measurement::pollEnded(const Frame &reply, int received)
 {
     m_pollUnderWay = false;
     ++m_polls;
+    // Before the readings, so that a mark of the instrument's return stands
+    // before the values it brought.
+    writeLinkChange();
     if (received == int(reply.size()))
         writeReply(reply);
     else
@@ -102,6 +108,12 @@ void Measurement::writeReply(const Frame &reply)
             m_outsideLimits = m_outsideLimits || !limit.admits(reading);
     }
     m_out.write(outputRows(m_settings.format, readings, reply, now));
+}
+
+void Measurement::writeLinkChange()
+{
+    if (const std::optional<bool> online = m_linkGaps.update(linkState(m_session)))
+        m_out.write(outputLinkRow(m_settings.format, *online, QDateTime::currentDateTime()));
 }
 
 void Measurement::finish()

@@ -3,6 +3,7 @@
 #include "analysis/statistics.h"
 #include "clicommandline.h"
 #include "readingoutput.h"
+#include "record/linkgaps.h"
 #include "stopsignals.h"
 
 #include <QEventLoop>
@@ -26,7 +27,9 @@ struct MeasureSettings
 // once, and writes the readings of each whole reply as soon as it is in.
 // Incomplete replies are warned of on standard error. It ends after the
 // count of polls, at Ctrl+C or SIGTERM (after the exchange under way, so the
-// last row is whole), or when the output cannot be written.
+// last row is whole), or when the output cannot be written. When the
+// instrument goes away (its port lost, or silent for three polls) and when
+// it comes back, a link row says so.
 class Measurement : public QObject
 {
     Q_OBJECT
@@ -43,6 +46,7 @@ private:
     void poll();
     void pollEnded(const Frame &reply, int received);
     void writeReply(const Frame &reply);
+    void writeLinkChange();
     void finish();
     void writeStatistics();
 
@@ -54,6 +58,7 @@ private:
     QTimer m_timer;
     QEventLoop m_loop;
     ReadingStatistics m_statistics;
+    LinkGapMarks m_linkGaps;
     bool m_outsideLimits = false;
     int m_polls = 0;
     bool m_answered = false;

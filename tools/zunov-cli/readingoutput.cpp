@@ -147,6 +147,26 @@ QByteArray outputRows(OutputFormat format, const std::vector<Reading> &readings,
     return textLines(readings, time);
 }
 
+QByteArray outputLinkRow(OutputFormat format, bool online, const QDateTime &time)
+{
+    const QString display = linkDisplay(online);
+    switch (format) {
+    case OutputFormat::Csv:
+        return csvLinkRow(online, time);
+    case OutputFormat::Json:
+        return QStringLiteral("{\"time\":%1,\"quantity\":%2,\"value\":%3,\"unit\":\"\","
+                              "\"display\":%4,\"raw\":[]}\n")
+            .arg(jsonString(rowTime(time)), jsonString(LinkQuantityName.toString()),
+                 QString::number(online ? 1 : 0), jsonString(display))
+            .toUtf8();
+    case OutputFormat::Text:
+        break;
+    }
+    return QStringLiteral("%1  %2  %3\n")
+        .arg(time.toString(TextTimeFormat), LinkQuantityName.toString(), display)
+        .toUtf8();
+}
+
 QByteArray sweepOutputHeader(OutputFormat format)
 {
     return format == OutputFormat::Csv ? sweepCsvHeader() : QByteArray();

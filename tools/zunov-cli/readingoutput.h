@@ -22,6 +22,11 @@ QByteArray outputHeader(OutputFormat format);
 QByteArray outputRows(OutputFormat format, const std::vector<Reading> &readings, const Frame &reply,
                       const QDateTime &time);
 
+// A gap mark when the instrument went away or came back: the recording's
+// link row in CSV, an object with the same fields in JSON (value 0 or 1, unit
+// empty, raw an empty array), and "link  OFFLINE" or "link  ONLINE" in text.
+QByteArray outputLinkRow(OutputFormat format, bool online, const QDateTime &time);
+
 // measure --stats: a line for each quantity that had readings, for standard
 // error: "STAT U1 n=12 min=1.2 max=1.5 mean=1.35 sd=0.1 unit=V".
 QByteArray statisticsLines(const ReadingStatistics &statistics);
