@@ -144,6 +144,10 @@ void tst_Recording::appendsToAFile_data()
     QTest::newRow("an earlier recording") << header + row + "\r\n" << QByteArray();
     QTest::newRow("a recording cut off in its last row")
         << header + row.left(40) << QByteArray("\r\n");
+    QTest::newRow("a recording cut off inside quotes")
+        << header + "2024-05-17T14:30:05.007+02:00,U1,12.3,V,\"12,3" << QByteArray("\"\r\n");
+    QTest::newRow("cut off after a quote doubled inside quotes")
+        << header + "2024-05-17T14:30:05.007+02:00,U1,12.3,V,\"a\"\"b" << QByteArray("\"\r\n");
 }
 
 // As `zunov --log FILE` starts it.
@@ -167,7 +171,9 @@ void tst_Recording::appendsToAFile()
     const QByteArray added = after.mid(before.size() + joint.size());
     QVERIFY2(added.endsWith(",U1,7,V,007 V,98 0 7 0\r\n") && added.count('\n') == 1,
              added.constData());
-}));
+    // Every reader takes the new row as a row of its own.
+    QCOMPARE(readWithPythonCsv(path).last().mid(1),
+             QStringList({"U1", "7", "V", "007 V", "98 0 7 0"}));
 }
 
 void tst_Recording::failedWriteStopsOnlyTheRecording_data()

@@ -2,8 +2,10 @@
 
 #include "platform/writeall.h"
 #include "record/csvrows.h"
+#include "record/rowjoint.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,18 +20,17 @@ namespace {
 constexpr std::chrono::seconds SyncInterval{1};
 
 // What goes before the first rows: the header in an empty file (a device
-// such as /dev/stdout counts as one), and a line end after a last row that
-// was cut off (a crash or a full disk), so that the new rows do not run on
-// from it.
+// such as /dev/stdout counts as one), and what ends a last row that was cut
+// off, so that the new rows do not run on from it.
 QByteArray prefixFor(const QString &path, off_t size)
 {
     if (size == 0)
         return csvHeader();
     QFile file(path);
-    char last = '\n';
-    if (file.open(QIODevice::ReadOnly) && file.seek(size - 1))
-        file.getChar(&last);
-    return last == '\n' ? QByteArray() : QByteArrayLiteral("\r\n");
+    if (!file.open(QIODevice::ReadOnly)
+        || !file.seek(std::max<qint64>(0, size - RowJointTailBytes)))
+        return {};
+    return rowJoint(file.read(RowJointTailBytes));
 }
 
 } // namespace
