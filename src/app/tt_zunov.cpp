@@ -66,6 +66,7 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     ui->PerformanceGraph1->SetGradient(255);
     connectHandlers();
     setUpRecordMenus();
+    keepSaveFolder(configuration.saveFolder);
     setUpAnalysisMenu();
     setUpLimits();
     setUpLanguageMenu(configuration.language);

@@ -169,6 +169,7 @@ private:
 
     // Recording and pictures
     void setUpRecordMenus();
+    void keepSaveFolder(const std::optional<QString> &stored);
     void SpustitZaznam1Click();
     void ZastavitZaznam1Click();
     void UlozitGrafProudu1Click();

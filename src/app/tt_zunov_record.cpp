@@ -3,11 +3,15 @@
 // or copied as pictures.
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
+#include "config/configuration.h"
+#include "config/savefolder.h"
 #include "link/instrumentsession.h"
 #include "measure/tgraff.h"
 #include "measure/tperformancegraph.h"
+#include "platform/apperror.h"
 #include "platform/filedialog.h"
 #include "platform/messages.h"
+#include "platform/profilefile.h"
 #include "record/csvrows.h"
 #include "record/graphpictures.h"
 #include "record/recordfile.h"
@@ -40,6 +44,21 @@ void TT_ZUNOV::setUpRecordMenus()
     connect(ui->UlozitGrafy1, &QAction::triggered, this, &TT_ZUNOV::UlozitGrafy1Click);
     offerPictureMenu(ui->PerformanceGraph1, ui->UlozitGrafProudu1,
                      [graph = ui->PerformanceGraph1] { return graph->picture(); });
+}
+
+void TT_ZUNOV::keepSaveFolder(const std::optional<QString> &stored)
+{
+    setSaveFolder(startSaveFolder(stored));
+    setSaveFolderKeeper([](const QString &folder) {
+        ProfileFile file(configurationFilePath());
+        try {
+            writeSaveFolder(file, folder);
+        } catch (const AppError &) {
+            // The file the user chose is saved; a settings file that cannot
+            // be written only means that the next start opens in the
+            // documents folder again. Not worth a message after every save.
+        }
+    });
 }
 
 void TT_ZUNOV::attachWindows(const OtherWindows &windows)

@@ -25,6 +25,7 @@ Configuration readConfiguration(const QString &path)
     configuration.deviceText = text.value(section, QString::fromLatin1(DeviceKey));
     configuration.device = configuration.deviceText.value_or(QString());
     configuration.language = text.value(section, QString::fromLatin1(LanguageKey));
+    configuration.saveFolder = text.value(section, QString::fromLatin1(SaveFolderKey));
     return configuration;
 }
 

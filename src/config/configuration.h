@@ -14,6 +14,9 @@ inline constexpr char DeviceKey[] = "Zarizeni";
 // The language of the windows, "cs" or "en"; absent: Czech.
 inline constexpr char LanguageKey[] = "Jazyk";
 
+// The folder a file was last saved to from a save dialog; absent: none yet.
+inline constexpr char SaveFolderKey[] = "PosledniSlozka";
+
 // Used when the file gives no usable port number.
 inline constexpr qint32 DefaultPort = 1;
 // No polling until a period has been configured.
@@ -30,6 +33,7 @@ struct Configuration
     std::optional<QString> pollPeriodText;
     std::optional<QString> deviceText;
     std::optional<QString> language;
+    std::optional<QString> saveFolder;
 };
 
 class ProfileFile;

@@ -30,9 +30,9 @@ public:
     // The instrument has answered and has not since gone quiet for
     // SilentPollsBeforeOffline polls or been lost with its port.
     bool instrumentAnswering() const { return m_answering; }
-    // It missed kSilentPollsBeforeOffline polls in a row and is asked only
+    // It missed SilentPollsBeforeOffline polls in a row and is asked only
     // at the back-off period.
-    bool silentForBackOff() const { return m_silentPolls >= kSilentPollsBeforeOffline; }
+    bool silentForBackOff() const { return m_silentPolls >= SilentPollsBeforeOffline; }
     // The configured period, or at least the back-off period while the
     // instrument stays silent. A period that never polls (0 or below) is
     // returned as it is.

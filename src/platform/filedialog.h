@@ -28,9 +28,17 @@ QString askSaveFileName(const SaveFileQuestion &question);
 // the dialog.
 SaveFileAnswerer setSaveFileAnswerer(SaveFileAnswerer answerer);
 
-// A file name in the working folder for something made now, such as
+// A file name in the save folder for something made now, such as
 // zunov-2024-05-17-143015.csv for ("zunov", "csv").
 QString suggestedPath(const QString &baseName, const QString &suffix);
+
+// The folder save dialogs open in; empty, the default: the working folder.
+// It follows every file chosen in a save dialog, and the keeper is told of
+// it, so that the next start opens there again.
+QString saveFolder();
+void setSaveFolder(const QString &folder);
+using SaveFolderKeeper = std::function<void(const QString &)>;
+void setSaveFolderKeeper(SaveFolderKeeper keeper);
 
 // The dialog caption for a menu item: its text without the mnemonic and the
 // dots that promise a dialog.
