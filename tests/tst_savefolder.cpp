@@ -32,6 +32,7 @@ private slots:
     void startFolder_data();
     void startFolder();
     void followsWhereTheUserSaved();
+    void nothingKeptOnceTheWindowIsGone();
 
 private:
     QString home(const QString &name = QString()) const
@@ -134,6 +135,26 @@ void tst_SaveFolder::followsWhereTheUserSaved()
     dialog.setAnswer(QString());
     program.control<QAction>("UlozitGrafProudu1")->trigger();
     QCOMPARE(folderOf(dialog.questions().last().suggestedPath), home("bench"));
+}
+
+// A file chosen in a dialog after the main window has gone writes no
+// settings file, neither the window's nor one in the current folder.
+void tst_SaveFolder::nothingKeptOnceTheWindowIsGone()
+{
+    QVERIFY(QDir(home()).mkpath("Documents") && QDir(home()).mkpath("bench"));
+    {
+        ProgramFixture program;
+        program.start();
+    }
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(home()));
+    ScriptedFileDialog dialog;
+    dialog.setAnswer(home("bench/later.csv"));
+    askSaveFileName({QStringLiteral("Uložit"), suggestedPath("zunov", "csv"), QString()});
+    QVERIFY(QDir::setCurrent(current));
+    // Back to the working folder, as without any window.
+    QCOMPARE(folderOf(dialog.questions().last().suggestedPath), home());
+    QVERIFY(!QFile::exists(home("ZUNOV.INI")));
 }
 
 QTEST_MAIN(tst_SaveFolder)

@@ -101,7 +101,10 @@ TT_ZUNOV::TT_ZUNOV(const Configuration &configuration, QWidget *parent)
     move(715, 74);
 }
 
-TT_ZUNOV::~TT_ZUNOV() = default;
+TT_ZUNOV::~TT_ZUNOV()
+{
+    forgetSaveFolder();
+}
 
 TSerial &TT_ZUNOV::serialPort() const
 {

@@ -170,6 +170,7 @@ private:
     // Recording and pictures
     void setUpRecordMenus();
     void keepSaveFolder(const std::optional<QString> &stored);
+    void forgetSaveFolder();
     void SpustitZaznam1Click();
     void ZastavitZaznam1Click();
     void UlozitGrafProudu1Click();

@@ -49,8 +49,10 @@ void TT_ZUNOV::setUpRecordMenus()
 void TT_ZUNOV::keepSaveFolder(const std::optional<QString> &stored)
 {
     setSaveFolder(startSaveFolder(stored));
-    setSaveFolderKeeper([](const QString &folder) {
-        ProfileFile file(configurationFilePath());
+    // The settings file of this window's folder, whatever folder is current
+    // when a file is saved.
+    setSaveFolderKeeper([path = configurationFilePath()](const QString &folder) {
+        ProfileFile file(path);
         try {
             writeSaveFolder(file, folder);
         } catch (const AppError &) {
@@ -59,6 +61,14 @@ void TT_ZUNOV::keepSaveFolder(const std::optional<QString> &stored)
             // documents folder again. Not worth a message after every save.
         }
     });
+}
+
+// Save dialogs that outlive the window (a test's, another set of windows)
+// must not write this window's settings file.
+void TT_ZUNOV::forgetSaveFolder()
+{
+    setSaveFolderKeeper({});
+    setSaveFolder(QString());
 }
 
 void TT_ZUNOV::attachWindows(const OtherWindows &windows)
