@@ -8,10 +8,12 @@
 #include <QEventLoop>
 #include <QObject>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 class Output;
 class InstrumentSession;
+class RotatingRecord;
 
 struct MeasureSettings
 {
@@ -20,13 +22,18 @@ struct MeasureSettings
     OutputFormat format = OutputFormat::Csv;
     bool statistics = false;
     std::vector<QuantityLimit> limits;
+    QString logFile; // empty: the rows go to the output alone
+    RecordingRotation logRotation;
 };
 
 // zunov-cli measure: polls the instrument once a period, the first time at
 // once, and writes the readings of each whole reply as soon as it is in.
 // Incomplete replies are warned of on standard error. It ends after the
 // count of polls, at Ctrl+C or SIGTERM (after the exchange under way, so the
-// last row is whole), or when the output cannot be written.
+// last row is whole), or when the output cannot be written. With --log the
+// rows are recorded in a file as the program records them, CSV whatever the
+// output's format; a file that fails stops only the recording, with a
+// message, and the run ends with status 1.
 class Measurement : public QObject
 {
     Q_OBJECT
@@ -34,6 +41,7 @@ class Measurement : public QObject
 public:
     Measurement(InstrumentSession &session, const MeasureSettings &settings, Output &out,
                 Output &err);
+    ~Measurement() override;
 
     // Runs to the end; returns the exit status: 1 when the output failed or
     // no poll got a whole reply, else 4 when a reading was outside its limits.
@@ -45,6 +53,8 @@ private:
     void writeReply(const Frame &reply);
     void finish();
     void writeStatistics();
+    bool startRecording();
+    void record(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time);
 
     InstrumentSession &m_session;
     const MeasureSettings m_settings;
@@ -54,6 +64,8 @@ private:
     QTimer m_timer;
     QEventLoop m_loop;
     ReadingStatistics m_statistics;
+    std::unique_ptr<RotatingRecord> m_record;
+    bool m_recordFailed = false;
     bool m_outsideLimits = false;
     int m_polls = 0;
     bool m_answered = false;
