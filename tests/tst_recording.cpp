@@ -7,9 +7,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QtTest>
 #include <csignal>
@@ -48,6 +53,7 @@ private slots:
     void rotationDialog();
     void failedRotatedWriteNamesTheFile_data();
     void failedRotatedWriteNamesTheFile();
+    void generatorSettingsAreDescribed();
     void markerOutlivesPanelTexts();
 
 private:
@@ -345,6 +351,31 @@ void tst_Recording::failedRotatedWriteNamesTheFile()
     poll(program, QByteArray("b\0\x09\0", 4));
     QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("009 V"));
     QCOMPARE(program.messages().texts().size(), 1);
+}
+
+// The run's description holds the panel's generator at the start and each
+// setting sent later, with its time.
+void tst_Recording::generatorSettingsAreDescribed()
+{
+    ProgramFixture program;
+    program.start();
+    const QString path = program.path() + QStringLiteral("/r.csv");
+    QVERIFY(program.window()->startRecording(path));
+    program.control<QScrollBar>("cas1")->setValue(-128);
+    program.control<QRadioButton>("RadioButton3")->click();
+    program.control<QPushButton>("Button2")->click();
+    QTRY_COMPARE(program.instrument().framesReceived().size(), size_t(1));
+
+    QFile sidecar(path + QStringLiteral(".json"));
+    QVERIFY(sidecar.open(QIODevice::ReadOnly));
+    const QJsonObject run =
+        QJsonDocument::fromJson(sidecar.readAll())["runs"].toArray().last().toObject();
+    QCOMPARE(run["generator"]["value"].toInt(), 0);
+    const QJsonArray changes = run["generator_changes"].toArray();
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes[0]["waveform"].toString(), QStringLiteral("Obdélník"));
+    QCOMPARE(changes[0]["value"].toInt(), 128);
+    QVERIFY(QDateTime::fromString(changes[0]["time"].toString(), Qt::ISODateWithMs).isValid());
 }
 
 // Other parts of the program write the device panel; the marker stays after
