@@ -243,6 +243,10 @@ Exit status: 0 success, 1 the instrument did not answer correctly or the output 
         <source>Volba --log-rotate potřebuje --log.</source>
         <translation>The option --log-rotate needs --log.</translation>
     </message>
+    <message>
+        <source>VELIKOST|daily</source>
+        <translation>SIZE|daily</translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>

@@ -110,6 +110,10 @@ Options:
         <source>Volba --log-rotate potřebuje --log.</source>
         <translation>The option --log-rotate needs --log.</translation>
     </message>
+    <message>
+        <source>VELIKOST|daily</source>
+        <translation>SIZE|daily</translation>
+    </message>
 </context>
 <context>
     <name>DeviceStatus</name>

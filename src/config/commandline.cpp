@@ -37,7 +37,7 @@ QList<OptionText> optionTexts()
          QCoreApplication::translate("CommandLine",
                                      "od spuštění zaznamenává měření do souboru CSV")},
         {{QStringLiteral("log-rotate")},
-         QStringLiteral("SIZE|daily"),
+         QCoreApplication::translate("CommandLine", "VELIKOST|daily"),
          QCoreApplication::translate(
              "CommandLine", "záznam pokračuje v novém souboru po dosažení velikosti (bajty, "
                             "přípona K, M nebo G, např. 100M) nebo o půlnoci; soubory mají v "

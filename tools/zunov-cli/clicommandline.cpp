@@ -126,7 +126,7 @@ QList<OptionText> ownOptions(CliCommand command)
                  "CliCommandLine",
                  "řádky CSV zapisuje i do souboru, s popisem běhu v souboru .json vedle něj")},
             {{QStringLiteral("log-rotate")},
-             QStringLiteral("SIZE|daily"),
+             QCoreApplication::translate("CliCommandLine", "VELIKOST|daily"),
              QCoreApplication::translate(
                  "CliCommandLine", "záznam --log pokračuje v novém souboru po dosažení velikosti "
                                    "(bajty, přípona K, M nebo G, např. 100M) nebo o půlnoci")},
