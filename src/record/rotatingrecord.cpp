@@ -66,13 +66,20 @@ void RotatingRecord::openFirst(const QString &chosenPath)
     const FreeFileName name =
         freeRotatedFileName(chosenPath, m_settings.rotation.kind, m_fileDate, 1, nameTaken);
     m_sequence = name.sequence;
-    // Every name taken: the chosen one stands for them in the message.
-    m_file = std::make_unique<RecordFile>(name.path.isEmpty() ? chosenPath : name.path,
-                                          RecordFile::Opening::CreateOnly);
-    if (name.path.isEmpty() || !m_file->isOpen())
+    m_file = openNew(name.path);
+    if (!m_file->isOpen())
         return;
     m_sidecarPath = sidecarPathOf(name.path);
     writeSidecar();
+}
+
+std::unique_ptr<RecordFile> RotatingRecord::openNew(const QString &freePath)
+{
+    m_unnamedFailure = freePath.isEmpty();
+    // Every name taken: nothing is opened, and the chosen name stands for
+    // them all in the message.
+    return std::make_unique<RecordFile>(m_unnamedFailure ? QString() : freePath,
+                                        RecordFile::Opening::CreateOnly);
 }
 
 bool RotatingRecord::append(const QByteArray &rows)
@@ -102,9 +109,8 @@ bool RotatingRecord::moveToNextFile(const QDateTime &now)
     const bool newDay = m_settings.rotation.kind == RotationKind::Daily && date != m_fileDate;
     const FreeFileName name = freeRotatedFileName(m_chosenPath, m_settings.rotation.kind, date,
                                                   newDay ? 1 : m_sequence + 1, nameTaken);
-    auto next = std::make_unique<RecordFile>(name.path.isEmpty() ? m_chosenPath : name.path,
-                                             RecordFile::Opening::CreateOnly);
-    const bool opened = !name.path.isEmpty() && next->isOpen();
+    std::unique_ptr<RecordFile> next = openNew(name.path);
+    const bool opened = next->isOpen();
     m_description.ended = now;
     if (opened)
         m_description.nextFile = fileNameOf(name.path);

@@ -40,7 +40,7 @@ public:
 
     bool isOpen() const { return m_file->isOpen(); }
     // The file being written, or the one that failed.
-    QString path() const { return m_file->path(); }
+    QString path() const { return m_unnamedFailure ? m_chosenPath : m_file->path(); }
 
     // Whole rows, in the recording's CSV; false when they could not be
     // written, in the current file or in the next one. Nothing is written
@@ -53,6 +53,7 @@ public:
 private:
     void openFirst(const QString &chosenPath);
     bool moveToNextFile(const QDateTime &now);
+    std::unique_ptr<RecordFile> openNew(const QString &freePath);
     void writeSidecar();
 
     RunSettings m_settings;
@@ -65,4 +66,5 @@ private:
     QDate m_fileDate;
     int m_sequence = 0;
     bool m_hasRows = false;
+    bool m_unnamedFailure = false; // no free name was found for the file
 };
