@@ -219,6 +219,34 @@ Help on a command: %1 &lt;command&gt; --help
 Exit status: 0 success, 1 the instrument did not answer correctly or the output could not be written, 2 invalid options, 3 the device cannot be opened, 4 a reading outside its limits (measure --limit).
 </translation>
     </message>
+    <message>
+        <source>soubor</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>řádky CSV zapisuje i do souboru, s popisem běhu v souboru .json vedle něj</source>
+        <translation>also writes the CSV rows to the file, with a description of the run in a .json file beside it</translation>
+    </message>
+    <message>
+        <source>záznam --log pokračuje v novém souboru po dosažení velikosti (bajty, přípona K, M nebo G, např. 100M) nebo o půlnoci</source>
+        <translation>the --log recording goes on in a new file when the size is reached (bytes, suffix K, M or G, e.g. 100M) or at midnight</translation>
+    </message>
+    <message>
+        <source>Volba --log potřebuje soubor.</source>
+        <translation>The option --log needs a file.</translation>
+    </message>
+    <message>
+        <source>Neplatná hodnota --log-rotate „%1“; zadejte velikost jako 20K nebo 100M, nebo daily.</source>
+        <translation>Invalid value of --log-rotate “%1”; give a size such as 20K or 100M, or daily.</translation>
+    </message>
+    <message>
+        <source>Volba --log-rotate potřebuje --log.</source>
+        <translation>The option --log-rotate needs --log.</translation>
+    </message>
+    <message>
+        <source>VELIKOST|daily</source>
+        <translation>SIZE|daily</translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
@@ -279,6 +307,14 @@ Exit status: 0 success, 1 the instrument did not answer correctly or the output 
 </source>
         <translation>Received: %1
 </translation>
+    </message>
+    <message>
+        <source>Záznam nelze spustit: soubor %1 nelze otevřít.</source>
+        <translation>Cannot start recording: the file %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.</source>
+        <translation>Recording stopped: the file %1 could not be written to.</translation>
     </message>
 </context>
 <context>

@@ -98,6 +98,22 @@ Options:
         <source>Chybné argumenty: %1</source>
         <translation>Wrong arguments: %1</translation>
     </message>
+    <message>
+        <source>záznam pokračuje v novém souboru po dosažení velikosti (bajty, přípona K, M nebo G, např. 100M) nebo o půlnoci; soubory mají v názvu pořadové číslo nebo datum</source>
+        <translation>the recording goes on in a new file when the size is reached (bytes, suffix K, M or G, e.g. 100M) or at midnight; the files carry a sequence number or the date in their names</translation>
+    </message>
+    <message>
+        <source>Neplatná hodnota --log-rotate „%1“; zadejte velikost jako 20K nebo 100M, nebo daily.</source>
+        <translation>Invalid value of --log-rotate “%1”; give a size such as 20K or 100M, or daily.</translation>
+    </message>
+    <message>
+        <source>Volba --log-rotate potřebuje --log.</source>
+        <translation>The option --log-rotate needs --log.</translation>
+    </message>
+    <message>
+        <source>VELIKOST|daily</source>
+        <translation>SIZE|daily</translation>
+    </message>
 </context>
 <context>
     <name>DeviceStatus</name>
@@ -528,6 +544,37 @@ Options:
     <message>
         <source>Příjem proudu</source>
         <translation>Receiving current</translation>
+    </message>
+</context>
+<context>
+    <name>RotationDialog</name>
+    <message>
+        <source>Rozdělení záznamu</source>
+        <translation>Splitting the recording</translation>
+    </message>
+    <message>
+        <source>Nový soubor:</source>
+        <translation>New file:</translation>
+    </message>
+    <message>
+        <source>Velikost souboru:</source>
+        <translation>File size:</translation>
+    </message>
+    <message>
+        <source>nikdy, jeden soubor</source>
+        <translation>never, one file</translation>
+    </message>
+    <message>
+        <source>po dosažení velikosti</source>
+        <translation>when the size is reached</translation>
+    </message>
+    <message>
+        <source>každý den o půlnoci</source>
+        <translation>every day at midnight</translation>
+    </message>
+    <message>
+        <source>v bajtech, s příponou K, M nebo G, např. 100M</source>
+        <translation>in bytes, with a suffix K, M or G, e.g. 100M</translation>
     </message>
 </context>
 <context>

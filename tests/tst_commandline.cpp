@@ -10,6 +10,8 @@ private slots:
     void parsing_data();
     void parsing();
     void terminalOptionsIgnoreTheRest();
+    void logRotation_data();
+    void logRotation();
 };
 
 void tst_CommandLine::parsing_data()
@@ -79,6 +81,33 @@ void tst_CommandLine::terminalOptionsIgnoreTheRest()
     QVERIFY(!line.version);
     QVERIFY(parseTerminalOptions({"--list-ports"}).listPorts);
     QVERIFY(commandLineHelp().contains(QStringLiteral("--device <cesta>")));
+}
+
+void tst_CommandLine::logRotation_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("rotation"); // as typed back; empty: a usage error
+
+    QTest::newRow("no rotation") << QStringList{"--log", "z.csv"} << "none";
+    QTest::newRow("daily") << QStringList{"--log", "z.csv", "--log-rotate", "daily"} << "daily";
+    QTest::newRow("a size") << QStringList{"--log-rotate=100M", "--log", "z.csv"} << "100M";
+    QTest::newRow("a size it cannot read")
+        << QStringList{"--log", "z.csv", "--log-rotate", "100MB"} << "";
+    QTest::newRow("a size of nothing") << QStringList{"--log", "z.csv", "--log-rotate="} << "";
+    QTest::newRow("without --log") << QStringList{"--log-rotate", "20K"} << "";
+}
+
+void tst_CommandLine::logRotation()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, rotation);
+
+    const CommandLine line = parseCommandLine(arguments);
+    QCOMPARE(line.error.isEmpty(), !rotation.isEmpty());
+    if (!rotation.isEmpty())
+        QCOMPARE(rotationText(line.logRotation), rotation);
+    else
+        QVERIFY2(line.error.contains("--log"), qPrintable(line.error));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -1,12 +1,24 @@
 #include "app/statusbarpanels.h"
 #include "app/tt_zunov.h"
+#include "dialogs/rotationdialog.h"
 #include "support/programfixture.h"
 #include "support/pythoncsv.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -37,6 +49,12 @@ private slots:
     void failedWriteStopsOnlyTheRecording();
     void incompleteReplyWritesNothing();
     void silenceIsMarkedAsAGap();
+    void rotatesFromTheMenu();
+    void rotationDialog_data();
+    void rotationDialog();
+    void failedRotatedWriteNamesTheFile_data();
+    void failedRotatedWriteNamesTheFile();
+    void generatorSettingsAreDescribed();
     void markerOutlivesPanelTexts();
 
 private:
@@ -256,6 +274,145 @@ void tst_Recording::silenceIsMarkedAsAGap()
     QCOMPARE(rows[2], back);
     QCOMPARE(QStringList({rows[0][1], rows[3][1], rows[4][1]}),
              QStringList({"0.01", "0.02", "0.03"}));
+}
+
+// The start dialog's second question: a header and a reply's row fill a
+// file of 100 bytes, so each poll starts the next file.
+void tst_Recording::rotatesFromTheMenu()
+{
+    ProgramFixture program;
+    program.start();
+    auto *start = program.control<QAction>("SpustitZaznam1");
+    const QString path = program.path() + QStringLiteral("/z.csv");
+    program.fileDialog().setAnswer(path);
+
+    program.fileDialog().setRotationAnswer(std::nullopt); // cancelled
+    start->trigger();
+    QVERIFY(!program.window()->isRecording());
+    QVERIFY(!QFileInfo::exists(path));
+
+    const RecordingRotation small{RotationKind::Size, 100};
+    program.fileDialog().setRotationAnswer(small);
+    start->trigger();
+    QVERIFY(program.window()->isRecording());
+    for (const char *reply : {"b\0\x07\0", "b\0\x08\0", "b\0\x09\0"})
+        poll(program, QByteArray(reply, 4));
+    program.control<QAction>("ZastavitZaznam1")->trigger();
+    for (const QString name : {"z-0001.csv", "z-0002.csv", "z-0003.csv"}) {
+        const Rows rows = readWithPythonCsv(program.path() + QLatin1Char('/') + name);
+        QCOMPARE(rows.size(), 2); // header, U1
+        QVERIFY(QFileInfo::exists(program.path() + QLatin1Char('/') + name + ".json"));
+    }
+    QVERIFY(!QFileInfo::exists(path));
+    // The next start offers the choice made last.
+    start->trigger();
+    QCOMPARE(program.fileDialog().rotationQuestions().last(), small);
+}
+
+void tst_Recording::rotationDialog_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QString>("expected"); // as --log-rotate has it; empty: OK disabled
+
+    QTest::newRow("one file") << int(RotationKind::None) << "100M"
+                              << "none";
+    QTest::newRow("daily") << int(RotationKind::Daily) << "nonsense"
+                           << "daily";
+    QTest::newRow("a size") << int(RotationKind::Size) << "20K"
+                            << "20K";
+    QTest::newRow("a size with spaces around") << int(RotationKind::Size) << " 5000 "
+                                               << "5000";
+    QTest::newRow("a size that is none") << int(RotationKind::Size) << "lots"
+                                         << "";
+    QTest::newRow("a size of nothing") << int(RotationKind::Size) << ""
+                                       << "";
+}
+
+void tst_Recording::rotationDialog()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, size);
+    QFETCH(QString, expected);
+
+    RotationDialog dialog(RecordingRotation{RotationKind::Size, 1024});
+    QCOMPARE(dialog.sizeEdit()->text(), QStringLiteral("1K"));
+    dialog.kindBox()->setCurrentIndex(kind);
+    dialog.sizeEdit()->setText(size);
+    QCOMPARE(dialog.sizeEdit()->isEnabled(), kind == int(RotationKind::Size));
+    auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(ok->isEnabled(), !expected.isEmpty());
+    const std::optional<RecordingRotation> choice = dialog.choice();
+    QCOMPARE(choice ? rotationText(*choice) : QString(), expected);
+}
+
+void tst_Recording::failedRotatedWriteNamesTheFile_data()
+{
+    QTest::addColumn<bool>("removeFile"); // else the disk is full
+
+    QTest::newRow("file removed") << true;
+    QTest::newRow("disk full") << false;
+}
+
+// With rotation the message names the file that failed, not the name chosen.
+void tst_Recording::failedRotatedWriteNamesTheFile()
+{
+    QFETCH(bool, removeFile);
+
+    ProgramFixture program;
+    program.start();
+    QVERIFY(program.window()->startRecording(program.path() + QStringLiteral("/z.csv"),
+                                             {RotationKind::Size, 1000}));
+    const QString file = program.path() + QStringLiteral("/z-0001.csv");
+    poll(program, QByteArray("b\0\x07\0", 4));
+    if (removeFile) {
+        QVERIFY(QFile::remove(file));
+        poll(program, QByteArray("b\0\x08\0", 4));
+    } else {
+        // A file size limit fails the write as a full disk does.
+        rlimit saved{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = QFileInfo(file).size() + 10;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        poll(program, QByteArray("b\0\x08\0", 4));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedSignal);
+        QCOMPARE(readWithPythonCsv(file).size(), 2);
+    }
+    QCOMPARE(program.messages().texts().size(), 1);
+    QVERIFY2(program.messages().texts().first().contains(file),
+             qPrintable(program.messages().texts().first()));
+    QVERIFY(!program.window()->isRecording());
+    poll(program, QByteArray("b\0\x09\0", 4));
+    QCOMPARE(program.control<QLabel>("Label1")->text(), QStringLiteral("009 V"));
+    QCOMPARE(program.messages().texts().size(), 1);
+}
+
+// The run's description holds the panel's generator at the start and each
+// setting sent later, with its time.
+void tst_Recording::generatorSettingsAreDescribed()
+{
+    ProgramFixture program;
+    program.start();
+    const QString path = program.path() + QStringLiteral("/r.csv");
+    QVERIFY(program.window()->startRecording(path));
+    program.control<QScrollBar>("cas1")->setValue(-128);
+    program.control<QRadioButton>("RadioButton3")->click();
+    program.control<QPushButton>("Button2")->click();
+    QTRY_COMPARE(program.instrument().framesReceived().size(), size_t(1));
+
+    QFile sidecar(path + QStringLiteral(".json"));
+    QVERIFY(sidecar.open(QIODevice::ReadOnly));
+    const QJsonObject run =
+        QJsonDocument::fromJson(sidecar.readAll())["runs"].toArray().last().toObject();
+    QCOMPARE(run["generator"]["value"].toInt(), 0);
+    const QJsonArray changes = run["generator_changes"].toArray();
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes[0]["waveform"].toString(), QStringLiteral("Obdélník"));
+    QCOMPARE(changes[0]["value"].toInt(), 128);
+    QVERIFY(QDateTime::fromString(changes[0]["time"].toString(), Qt::ISODateWithMs).isValid());
 }
 
 // Other parts of the program write the device panel; the marker stays after

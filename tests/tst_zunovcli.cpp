@@ -121,6 +121,8 @@ private slots:
     void echoTestNamesTheDevice();
     void measureFormats_data();
     void measureFormats();
+    void measureRecordsToFiles_data();
+    void measureRecordsToFiles();
     void statisticsAndLimits_data();
     void statisticsAndLimits();
     void incompleteReplies_data();
@@ -162,6 +164,11 @@ void tst_ZunovCli::usageErrors_data()
     QTest::newRow("value out of range")
         << QStringList{"generator", "--waveform", "pila", "--value", "256"}
         << "Hodnota „256“ volby --value není celé číslo od 0 do 255.";
+    QTest::newRow("a rotation it cannot read")
+        << QStringList{"measure", "--log", "z.csv", "--log-rotate", "1,5M"}
+        << "Neplatná hodnota --log-rotate „1,5M“; zadejte velikost jako 20K nebo 100M, nebo daily.";
+    QTest::newRow("rotation without a file")
+        << QStringList{"measure", "--log-rotate", "daily"} << "Volba --log-rotate potřebuje --log.";
     QTest::newRow("unknown waveform")
         << QStringList{"generator", "--waveform", "kosinus", "--value", "1"}
         << "Neznámý tvar „kosinus“; zvolte sinus, sinus2, obdelnik, pila nebo trojuhelnik.";
@@ -459,6 +466,77 @@ void tst_ZunovCli::measureFormats()
     QVERIFY(run.out.endsWith(format == "csv" ? "\r\n" : "\n"));
     if (format == "csv")
         QCOMPARE(run.out.count("\r\n"), readings.size());
+}
+
+void tst_ZunovCli::measureRecordsToFiles_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("files"); // in the bench's folder
+    QTest::addColumn<QString>("error");     // on standard error; empty: none
+
+    QTest::newRow("one file") << QStringList{"--log", "z.csv"} << 0 << QStringList{"z.csv"}
+                              << QString();
+    // A header and one reply's rows pass 100 bytes: a file for each reply.
+    QTest::newRow("a file for each reply")
+        << QStringList{"--log", "z.csv", "--log-rotate", "100"} << 0
+        << QStringList{"z-0001.csv", "z-0002.csv", "z-0003.csv"} << QString();
+    QTest::newRow("daily") << QStringList{"--log", "z.csv", "--log-rotate", "daily"} << 0
+                           << QStringList{QDate::currentDate().toString("'z-'yyyy-MM-dd'.csv'")}
+                           << QString();
+    QTest::newRow("a folder that is not there")
+        << QStringList{"--log", "none/z.csv"} << 1 << QStringList{}
+        << "zunov-cli: Záznam nelze spustit: soubor none/z.csv nelze otevřít.";
+    QTest::newRow("disk full") << QStringList{"--log", "/dev/full"} << 1 << QStringList{}
+                               << "zunov-cli: Záznam byl zastaven: do souboru /dev/full se "
+                                  "nepodařilo zapsat.";
+}
+
+// The rows of standard output, unchanged, and the same rows in the files.
+void tst_ZunovCli::measureRecordsToFiles()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, files);
+    QFETCH(QString, error);
+    Bench bench;
+    bench.instrument.queueReplies({{'c', 'a', 123, 45}, {'f', 201, 0, 47}, {'e', 1, 2, 3}});
+    const ProgramRun run = bench.run(
+        QStringList{"measure", "--device", "DEVICE", "--count", "3", "--period", "20"} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(run.err).trimmed(), error);
+    if (error.contains("nelze otevřít")) {
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(bench.instrument.framesReceived().empty());
+        return;
+    }
+    // Measuring goes on when the recording fails.
+    QCOMPARE(run.out.count("\r\n"), 5);
+    QByteArray recorded;
+    for (const QString &name : files) {
+        QFile file(bench.folder.filePath(name));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("time,quantity,value,unit,display,raw\r\n"));
+        recorded += bytes.mid(bytes.indexOf('\n') + 1);
+        const QJsonObject described =
+            QJsonDocument::fromJson([&] {
+                QFile sidecar(file.fileName() + ".json");
+                return sidecar.open(QIODevice::ReadOnly) ? sidecar.readAll() : QByteArray();
+            }())
+                .object()["runs"]
+                .toArray()
+                .last()
+                .toObject();
+        QVERIFY2(described["program"].toString().startsWith("zunov-cli "), qPrintable(name));
+        QCOMPARE(described["poll_period_ms"].toInt(), 20);
+        QCOMPARE(described["generator"], QJsonValue());
+        QCOMPARE(described["rows"].toInt(), int(bytes.count('\n')) - 1);
+    }
+    if (!files.isEmpty())
+        QCOMPARE(recorded, run.out.mid(run.out.indexOf('\n') + 1));
+    QDir folder(bench.folder.path());
+    QCOMPARE(folder.entryList({"*.csv"}, QDir::Files, QDir::Name), files);
 }
 
 void tst_ZunovCli::statisticsAndLimits_data()

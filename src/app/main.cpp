@@ -105,7 +105,7 @@ int main(int argc, char *argv[])
     QObject::connect(windows.mainWindow(), &TT_ZUNOV::closed, &app, &QApplication::quit);
     windows.mainWindow()->show();
     if (!logFile.isEmpty())
-        windows.mainWindow()->startRecording(logFile);
+        windows.mainWindow()->startRecording(logFile, options.logRotation);
     if (startCheck)
         return startCheck->finish();
     return app.exec();

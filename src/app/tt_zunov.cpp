@@ -10,7 +10,7 @@
 #include "measure/numberformat.h"
 #include "platform/labeltext.h"
 #include "platform/solidbackground.h"
-#include "record/recordfile.h"
+#include "record/rotatingrecord.h"
 #include "ui_tt_zunov.h"
 
 #include <QCoreApplication>

@@ -9,6 +9,7 @@
 #include "link/frame.h"
 #include "platform/timer.h"
 #include "record/linkgaps.h"
+#include "record/recordingrotation.h"
 
 #include <QMainWindow>
 #include <array>
@@ -20,7 +21,7 @@ namespace Ui {
 class TT_ZUNOV;
 }
 class QLabel;
-class RecordFile;
+class RotatingRecord;
 class LimitsWindow;
 class StatisticsWindow;
 class SweepWindow;
@@ -71,8 +72,9 @@ public:
     void NakresliUkazku();
 
     // Records every whole reply to the file from now on, adding to what it
-    // holds; a file that cannot be opened is reported and nothing changes.
-    bool startRecording(const QString &path);
+    // holds, or in new files named after it as the rotation says; a file
+    // that cannot be opened is reported and nothing changes.
+    bool startRecording(const QString &path, const RecordingRotation &rotation = {});
     bool isRecording() const { return m_recording != nullptr; }
     // The statistics, REL references and history of every reading.
     const MeasurementAnalysis &analysis() const { return m_analysis; }
@@ -177,6 +179,8 @@ private:
     void UlozitGrafy1Click();
     void stopRecording();
     void showRecordingState();
+    // The generator was set (sent to the instrument): the recording keeps it.
+    void recordGeneratorSetting(const Frame &tx);
     void recordReply(const std::vector<Reading> &readings, const std::vector<Reading> &differences,
                      const Frame &reply);
     void recordLinkState();
@@ -203,8 +207,9 @@ private:
     std::unique_ptr<Ui::TT_ZUNOV> ui;
     std::unique_ptr<InstrumentSession> m_session;
     std::unique_ptr<StatusBarPanels> m_panels;
-    std::unique_ptr<RecordFile> m_recording;
     std::optional<LinkGapMarks> m_linkGaps; // while recording
+    std::unique_ptr<RotatingRecord> m_recording;
+    RecordingRotation m_lastRotation; // offered again by the next start dialog
     std::optional<OtherWindows> m_windows;
     MeasurementAnalysis m_analysis;
     std::array<bool, AllQuantities.size()> m_held{};

@@ -89,6 +89,7 @@ void TT_ZUNOV::Button2Click()
     // A poll since the last generator control left the poll command in the
     // frame; the upload always sends the generator settings.
     state.tx[0] = Command::Generator;
+    recordGeneratorSetting(state.tx);
     m_session->upload(state.tx);
 }
 

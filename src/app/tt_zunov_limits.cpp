@@ -7,7 +7,7 @@
 #include "platform/messages.h"
 #include "platform/profilefile.h"
 #include "record/historyrows.h"
-#include "record/recordfile.h"
+#include "record/rotatingrecord.h"
 #include "ui_tt_zunov.h"
 
 #include <QApplication>

@@ -3,9 +3,12 @@
 // or copied as pictures.
 #include "app/statuspanel.h"
 #include "app/tt_zunov.h"
+#include "config/commandline.h"
 #include "config/configuration.h"
 #include "config/savefolder.h"
+#include "dialogs/rotationdialog.h"
 #include "link/instrumentsession.h"
+#include "link/tserial.h"
 #include "measure/tgraff.h"
 #include "measure/tperformancegraph.h"
 #include "platform/apperror.h"
@@ -14,7 +17,7 @@
 #include "platform/profilefile.h"
 #include "record/csvrows.h"
 #include "record/graphpictures.h"
-#include "record/recordfile.h"
+#include "record/rotatingrecord.h"
 #include "ui_tt_zunov.h"
 
 #include <QDateTime>
@@ -83,11 +86,21 @@ void TT_ZUNOV::attachWindows(const OtherWindows &windows)
     connectSweep(windows.sweep);
 }
 
-bool TT_ZUNOV::startRecording(const QString &path)
+bool TT_ZUNOV::startRecording(const QString &path, const RecordingRotation &rotation)
 {
-    auto file = std::make_unique<RecordFile>(path);
+    const DeviceStatus device = serialPort().deviceStatus();
+    RunSettings settings;
+    settings.program = versionText();
+    settings.devicePath = device.resolvedPath.isEmpty() ? device.path : device.resolvedPath;
+    settings.deviceName = device.path;
+    settings.port = serialPort().portNumber();
+    settings.pollPeriodMs = state.pollPeriodMs;
+    // As the panel stands: what the instrument runs is only known once sent.
+    settings.generator = GeneratorSetting{state.tx[1], state.tx[2]};
+    settings.rotation = rotation;
+    auto file = std::make_unique<RotatingRecord>(path, settings);
     if (!file->isOpen()) {
-        showError(tr(CannotStartText).arg(path));
+        showError(tr(CannotStartText).arg(file->path()));
         return false;
     }
     m_recording = std::move(file);
@@ -101,6 +114,12 @@ void TT_ZUNOV::stopRecording()
     m_recording.reset();
     m_linkGaps.reset();
     showRecordingState();
+}
+
+void TT_ZUNOV::recordGeneratorSetting(const Frame &tx)
+{
+    if (m_recording)
+        m_recording->generatorChanged({tx[1], tx[2]});
 }
 
 void TT_ZUNOV::showRecordingState()
@@ -144,12 +163,17 @@ void TT_ZUNOV::appendToRecording(const QByteArray &rows)
 void TT_ZUNOV::SpustitZaznam1Click()
 {
     // A recording continues a file that exists, so the dialog does not
-    // offer to replace it.
+    // offer to replace it; one that goes on in new files never touches it.
     const QString path = askSaveFileName({dialogCaption(ui->SpustitZaznam1),
                                           suggestedPath(RecordingName, QStringLiteral("csv")),
                                           tr(CsvFilter), false});
-    if (!path.isEmpty())
-        startRecording(path);
+    if (path.isEmpty())
+        return;
+    const std::optional<RecordingRotation> rotation = askRecordingRotation(m_lastRotation, this);
+    if (!rotation)
+        return;
+    m_lastRotation = *rotation;
+    startRecording(path, *rotation);
 }
 
 void TT_ZUNOV::ZastavitZaznam1Click()

@@ -37,6 +37,7 @@ void TT_ZUNOV::sweepRunning(bool running)
 
 void TT_ZUNOV::showGeneratorSetting(const Frame &tx)
 {
+    recordGeneratorSetting(tx);
     const auto waveform = Waveforms::withCode(tx[1]);
     if (!waveform)
         return;

@@ -36,6 +36,12 @@ QList<OptionText> optionTexts()
          QCoreApplication::translate("CommandLine", "soubor"),
          QCoreApplication::translate("CommandLine",
                                      "od spuštění zaznamenává měření do souboru CSV")},
+        {{QStringLiteral("log-rotate")},
+         QCoreApplication::translate("CommandLine", "VELIKOST|daily"),
+         QCoreApplication::translate(
+             "CommandLine", "záznam pokračuje v novém souboru po dosažení velikosti (bajty, "
+                            "přípona K, M nebo G, např. 100M) nebo o půlnoci; soubory mají v "
+                            "názvu pořadové číslo nebo datum")},
         {{QStringLiteral("lang")},
          QStringLiteral("cs|en"),
          QCoreApplication::translate("CommandLine",
@@ -79,6 +85,20 @@ CommandLine parseCommandLine(const QStringList &arguments)
                          .arg(parser.positionalArguments().first());
     line.device = parser.value(QStringLiteral("device"));
     line.logFile = parser.value(QStringLiteral("log"));
+    if (parser.isSet(QStringLiteral("log-rotate"))) {
+        const QString typed = parser.value(QStringLiteral("log-rotate"));
+        const std::optional<RecordingRotation> rotation = parseRotation(typed);
+        if (!rotation)
+            line.error = QCoreApplication::translate(
+                             "CommandLine", "Neplatná hodnota --log-rotate „%1“; zadejte velikost "
+                                            "jako 20K nebo 100M, nebo daily.")
+                             .arg(typed);
+        else if (line.logFile.isEmpty())
+            line.error =
+                QCoreApplication::translate("CommandLine", "Volba --log-rotate potřebuje --log.");
+        else
+            line.logRotation = *rotation;
+    }
     line.language = parser.value(QStringLiteral("lang"));
     const QStringList languages{QStringLiteral("cs"), QStringLiteral("en")};
     if (parser.isSet(QStringLiteral("lang")) && !languages.contains(line.language))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "record/recordingrotation.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,13 +11,14 @@ struct CommandLine
 {
     bool help = false;
     bool version = false;
-    bool listPorts = false;   // print the serial ports found and end
-    bool userWorkdir = false; // work in the per-user folder
-    QString workdir;          // work in this folder; empty: the current one
-    QString device;           // open this device for this run; empty: as configured
-    QString logFile;          // record measurements to this file from the start
-    QString language;         // "cs" or "en" for this run; empty: as configured
-    QString error;            // not empty: the arguments were wrong, and this says why
+    bool listPorts = false;        // print the serial ports found and end
+    bool userWorkdir = false;      // work in the per-user folder
+    QString workdir;               // work in this folder; empty: the current one
+    QString device;                // open this device for this run; empty: as configured
+    QString logFile;               // record measurements to this file from the start
+    RecordingRotation logRotation; // when the recording goes on in a new file
+    QString language;              // "cs" or "en" for this run; empty: as configured
+    QString error;                 // not empty: the arguments were wrong, and this says why
 };
 
 // Parses the arguments after the program name. Options the toolkit takes for

@@ -35,15 +35,19 @@ QByteArray prefixFor(const QString &path, off_t size)
 
 } // namespace
 
-RecordFile::RecordFile(const QString &path)
+RecordFile::RecordFile(const QString &path, Opening opening)
     : m_path(path)
     , m_lastSync(std::chrono::steady_clock::now())
 {
-    m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC,
-                  0666);
+    const int exclusive = opening == Opening::CreateOnly ? O_EXCL : 0;
+    m_fd = ::open(QFile::encodeName(path).constData(),
+                  O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | exclusive, 0666);
     struct stat status = {};
-    if (isOpen() && ::fstat(m_fd, &status) == 0)
+    if (isOpen() && ::fstat(m_fd, &status) == 0) {
         m_prefix = prefixFor(path, status.st_size);
+        m_size = status.st_size;
+        m_regular = S_ISREG(status.st_mode);
+    }
 }
 
 RecordFile::~RecordFile()
@@ -57,12 +61,37 @@ bool RecordFile::append(const QByteArray &rows)
 {
     if (!isOpen())
         return false;
-    if (!stillAtItsPath() || writeAll(m_fd, m_prefix + rows) != 0 || !syncIfDue()) {
+    if (!stillAtItsPath()) {
         close();
         return false;
     }
+    const QByteArray bytes = m_prefix + rows;
+    if (writeAll(m_fd, bytes) != 0) {
+        cutPartialWrite(bytes.size());
+        close();
+        return false;
+    }
+    if (!syncIfDue()) {
+        close();
+        return false;
+    }
+    m_size += m_prefix.size() + rows.size();
     m_prefix.clear();
     return true;
+}
+
+void RecordFile::cutPartialWrite(qint64 attempted)
+{
+    // A full disk takes what fits: the part of a row it took is cut off
+    // again, so that the file ends with a whole row for any reader. Only
+    // when the file grew by no more than that write, so that nobody else's
+    // bytes are cut; otherwise the next recording that continues the file
+    // ends the cut row first.
+    struct stat status = {};
+    if (m_regular && ::fstat(m_fd, &status) == 0 && status.st_size > m_size
+        && status.st_size < m_size + attempted) {
+        [[maybe_unused]] const int cut = ftruncate(m_fd, m_size);
+    }
 }
 
 bool RecordFile::stillAtItsPath() const

@@ -120,6 +120,16 @@ QList<OptionText> ownOptions(CliCommand command)
                  "meze veličiny U1, U2, R, f nebo I v základní jednotce (V, Ohm, Hz, "
                  "A), kterákoli může chybět; hodnota mimo meze dá návratový kód 4; "
                  "lze opakovat")},
+            {{QStringLiteral("log")},
+             QCoreApplication::translate("CliCommandLine", "soubor"),
+             QCoreApplication::translate(
+                 "CliCommandLine",
+                 "řádky CSV zapisuje i do souboru, s popisem běhu v souboru .json vedle něj")},
+            {{QStringLiteral("log-rotate")},
+             QCoreApplication::translate("CliCommandLine", "VELIKOST|daily"),
+             QCoreApplication::translate(
+                 "CliCommandLine", "záznam --log pokračuje v novém souboru po dosažení velikosti "
+                                   "(bajty, přípona K, M nebo G, např. 100M) nebo o půlnoci")},
         };
     case CliCommand::Generator:
         return {
@@ -276,6 +286,7 @@ public:
         m_request.statistics = isSet("stats");
         for (const QString &limit : m_parser.values(QStringLiteral("limit")))
             readLimit(limit);
+        readLog();
         if (!isSet("format"))
             return;
         const qsizetype index = FormatNames.indexOf(value("format"));
@@ -285,6 +296,26 @@ public:
                      .arg(value("format")));
         else
             m_request.format = OutputFormat(index);
+    }
+
+    void readLog()
+    {
+        m_request.logFile = value("log");
+        if (isSet("log") && m_request.logFile.isEmpty())
+            fail(QCoreApplication::translate("CliCommandLine", "Volba --log potřebuje soubor."));
+        if (!isSet("log-rotate"))
+            return;
+        const std::optional<RecordingRotation> rotation = parseRotation(value("log-rotate"));
+        if (!rotation)
+            fail(QCoreApplication::translate("CliCommandLine",
+                                             "Neplatná hodnota --log-rotate „%1“; zadejte "
+                                             "velikost jako 20K nebo 100M, nebo daily.")
+                     .arg(value("log-rotate")));
+        else if (!isSet("log"))
+            fail(QCoreApplication::translate("CliCommandLine",
+                                             "Volba --log-rotate potřebuje --log."));
+        else
+            m_request.logRotation = *rotation;
     }
 
     std::optional<uint8_t> waveformCode()

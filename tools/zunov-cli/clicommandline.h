@@ -3,6 +3,7 @@
 #include "analysis/sweepplan.h"
 #include "measure/replyinterpreter.h"
 #include "readingoutput.h"
+#include "record/recordingrotation.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,8 @@ struct CliRequest
     OutputFormat format = OutputFormat::Csv;
     bool statistics = false;           // measure: statistics after the readings
     std::vector<QuantityLimit> limits; // measure: readings outside end with status 4
+    QString logFile;                   // measure: the rows also recorded in this file
+    RecordingRotation logRotation;     // measure: when that recording goes on in a new file
     uint8_t waveformCode = 0;          // generator
     uint8_t frequencyValue = 0;        // generator
     SweepSettings sweep;               // sweep; its period is periodMs

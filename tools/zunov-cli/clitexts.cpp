@@ -39,6 +39,20 @@ QString outputFailed(int error)
         QCoreApplication::translate("CliText", "Výstup nelze zapsat: %1.").arg(errorCause(error)));
 }
 
+QString recordingCannotStart(const QString &path)
+{
+    return line(
+        QCoreApplication::translate("CliText", "Záznam nelze spustit: soubor %1 nelze otevřít.")
+            .arg(path));
+}
+
+QString recordingStopped(const QString &path)
+{
+    return line(QCoreApplication::translate(
+                    "CliText", "Záznam byl zastaven: do souboru %1 se nepodařilo zapsat.")
+                    .arg(path));
+}
+
 QString sweepInterrupted(bool instrumentLost, int stepsDone, int stepsPlanned)
 {
     const QString cause =

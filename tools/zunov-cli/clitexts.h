@@ -15,6 +15,9 @@ QString incompleteReply(int bytesReceived);
 QString replyWithoutReading(const QString &rawBytes);
 QString noAnswer();
 QString outputFailed(int error);
+// measure --log: the recording's file could not be opened, or written later.
+QString recordingCannotStart(const QString &path);
+QString recordingStopped(const QString &path);
 // A sweep that the instrument left: gone away, or no longer answering.
 QString sweepInterrupted(bool instrumentLost, int stepsDone, int stepsPlanned);
 

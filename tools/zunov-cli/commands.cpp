@@ -140,7 +140,8 @@ int runOnInstrument(const CliRequest &request, Output &out, Output &err)
     case CliCommand::Measure:
         return Measurement(*session,
                            {request.count, periodOf(request, configuration), request.format,
-                            request.statistics, request.limits},
+                            request.statistics, request.limits, request.logFile,
+                            request.logRotation},
                            out, err)
             .run();
     case CliCommand::Sweep: {

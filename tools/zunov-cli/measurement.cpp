@@ -3,7 +3,10 @@
 #include "clitexts.h"
 #include "commands.h"
 #include "link/instrumentsession.h"
+#include "link/tserial.h"
 #include "measure/replyinterpreter.h"
+#include "record/csvrows.h"
+#include "record/rotatingrecord.h"
 #include "record/rowfields.h"
 
 #include <QDateTime>
@@ -39,8 +42,44 @@ Measurement::Measurement(InstrumentSession &session, const MeasureSettings &sett
     });
 }
 
+Measurement::~Measurement() = default;
+
+bool Measurement::startRecording()
+{
+    if (m_settings.logFile.isEmpty())
+        return true;
+    const DeviceStatus device = m_session.port().deviceStatus();
+    const RunSettings settings{
+        cliVersion(),
+        device.resolvedPath.isEmpty() ? device.path : device.resolvedPath,
+        device.path,
+        m_session.port().portNumber(),
+        m_settings.periodMs,
+        std::nullopt, // the client polls; it does not set the generator
+        m_settings.logRotation,
+    };
+    m_record = std::make_unique<RotatingRecord>(m_settings.logFile, settings);
+    if (m_record->isOpen())
+        return true;
+    m_err.write(CliText::recordingCannotStart(m_record->path()));
+    m_record.reset();
+    return false;
+}
+
+void Measurement::record(const std::vector<Reading> &readings, const Frame &reply,
+                         const QDateTime &time)
+{
+    if (!m_record || m_record->append(csvRows(readings, reply, time)))
+        return;
+    m_err.write(CliText::recordingStopped(m_record->path()));
+    m_record.reset();
+    m_recordFailed = true;
+}
+
 int Measurement::run()
 {
+    if (!startRecording())
+        return ExitStatus::Failed;
     // The first poll runs at once, before any event: a stop signal that comes
     // after the header waits for its reply.
     if (m_out.write(outputHeader(m_settings.format))) {
@@ -49,6 +88,8 @@ int Measurement::run()
         if (!m_finished)
             m_loop.exec();
     }
+    // The recording's description gets its end before anything is said.
+    m_record.reset();
     if (m_settings.statistics)
         writeStatistics();
     if (m_out.error() != 0) {
@@ -59,6 +100,8 @@ int Measurement::run()
         m_err.write(CliText::noAnswer());
         return ExitStatus::Failed;
     }
+    if (m_recordFailed)
+        return ExitStatus::Failed;
     return m_outsideLimits ? ExitStatus::OutsideLimits : ExitStatus::Success;
 }
 
@@ -108,6 +151,7 @@ void Measurement::writeReply(const Frame &reply)
             m_outsideLimits = m_outsideLimits || !limit.admits(reading);
     }
     m_out.write(outputRows(m_settings.format, readings, reply, now));
+    record(readings, reply, now);
 }
 
 void Measurement::writeLinkChange()

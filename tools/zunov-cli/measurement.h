@@ -9,10 +9,12 @@
 #include <QEventLoop>
 #include <QObject>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 class Output;
 class InstrumentSession;
+class RotatingRecord;
 
 struct MeasureSettings
 {
@@ -21,6 +23,8 @@ struct MeasureSettings
     OutputFormat format = OutputFormat::Csv;
     bool statistics = false;
     std::vector<QuantityLimit> limits;
+    QString logFile; // empty: the rows go to the output alone
+    RecordingRotation logRotation;
 };
 
 // zunov-cli measure: polls the instrument once a period, the first time at
@@ -29,7 +33,10 @@ struct MeasureSettings
 // count of polls, at Ctrl+C or SIGTERM (after the exchange under way, so the
 // last row is whole), or when the output cannot be written. When the
 // instrument goes away (its port lost, or silent for three polls) and when
-// it comes back, a link row says so.
+// it comes back, a link row says so. With --log the rows, link rows too, are
+// recorded in a file as the program records them, CSV whatever the output's
+// format; a file that fails stops only the recording, with a message, and
+// the run ends with status 1.
 class Measurement : public QObject
 {
     Q_OBJECT
@@ -37,6 +44,7 @@ class Measurement : public QObject
 public:
     Measurement(InstrumentSession &session, const MeasureSettings &settings, Output &out,
                 Output &err);
+    ~Measurement() override;
 
     // Runs to the end; returns the exit status: 1 when the output failed or
     // no poll got a whole reply, else 4 when a reading was outside its limits.
@@ -49,6 +57,8 @@ private:
     void writeLinkChange();
     void finish();
     void writeStatistics();
+    bool startRecording();
+    void record(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time);
 
     InstrumentSession &m_session;
     const MeasureSettings m_settings;
@@ -59,6 +69,8 @@ private:
     QEventLoop m_loop;
     ReadingStatistics m_statistics;
     LinkGapMarks m_linkGaps;
+    std::unique_ptr<RotatingRecord> m_record;
+    bool m_recordFailed = false;
     bool m_outsideLimits = false;
     int m_polls = 0;
     bool m_answered = false;
