@@ -843,8 +843,9 @@ void tst_ZunovCli::lostDeviceIsOpenedAgain()
     QProcess client;
     client.setProcessEnvironment(cliEnvironment());
     client.setWorkingDirectory(bench.folder.path());
+    const QString log = bench.folder.filePath(QStringLiteral("gap.csv"));
     client.start(ZUNOV_CLI, {"measure", "--port", QString::number(kLinkedPort), "--period", "100",
-                             "--format", format});
+                             "--format", format, "--log", log});
     const auto stopClient = qScopeGuard([&client] {
         client.kill();
         client.waitForFinished();
@@ -872,6 +873,11 @@ void tst_ZunovCli::lostDeviceIsOpenedAgain()
     QCOMPARE(::kill(pid_t(client.processId()), SIGINT), 0);
     QVERIFY(client.waitForFinished(kStopTimeoutMs));
     QCOMPARE(client.exitCode(), 0);
+    // The recording marks the gap too, in CSV whatever the output's format.
+    const QByteArray recorded = fileBytes(log);
+    QVERIFY2(recorded.count(",link,0,,OFFLINE,\r\n") == 1
+                 && recorded.count(",link,1,,ONLINE,\r\n") == 1,
+             recorded.constData());
 }
 
 void tst_ZunovCli::languageChoice_data()

@@ -66,10 +66,9 @@ bool Measurement::startRecording()
     return false;
 }
 
-void Measurement::record(const std::vector<Reading> &readings, const Frame &reply,
-                         const QDateTime &time)
+void Measurement::record(const QByteArray &rows)
 {
-    if (!m_record || m_record->append(csvRows(readings, reply, time)))
+    if (!m_record || m_record->append(rows))
         return;
     m_err.write(CliText::recordingStopped(m_record->path()));
     m_record.reset();
@@ -151,13 +150,17 @@ void Measurement::writeReply(const Frame &reply)
             m_outsideLimits = m_outsideLimits || !limit.admits(reading);
     }
     m_out.write(outputRows(m_settings.format, readings, reply, now));
-    record(readings, reply, now);
+    record(csvRows(readings, reply, now));
 }
 
 void Measurement::writeLinkChange()
 {
-    if (const std::optional<bool> online = m_linkGaps.update(linkState(m_session)))
-        m_out.write(outputLinkRow(m_settings.format, *online, QDateTime::currentDateTime()));
+    const std::optional<bool> online = m_linkGaps.update(linkState(m_session));
+    if (!online)
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    m_out.write(outputLinkRow(m_settings.format, *online, now));
+    record(csvLinkRow(*online, now));
 }
 
 void Measurement::finish()

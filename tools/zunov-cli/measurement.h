@@ -58,7 +58,7 @@ private:
     void finish();
     void writeStatistics();
     bool startRecording();
-    void record(const std::vector<Reading> &readings, const Frame &reply, const QDateTime &time);
+    void record(const QByteArray &rows);
 
     InstrumentSession &m_session;
     const MeasureSettings m_settings;
