@@ -79,7 +79,9 @@ void tst_Install::installedFiles_data()
                              "share/doc/zunov/guide.md",
                              "share/doc/zunov/img/hlavni-okno.png",
                              "share/doc/zunov/img/en/hlavni-okno.png",
-                             "share/doc/zunov/copyright"}) {
+                             "share/doc/zunov/img/en/graf.png",
+                             "share/doc/zunov/copyright",
+                             "share/doc/zunov/changelog.gz"}) {
         QTest::newRow(path) << QString::fromLatin1(path);
     }
 }

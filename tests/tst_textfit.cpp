@@ -8,8 +8,10 @@
 #include "dialogs/tpripoj.h"
 #include "dialogs/trendwindow.h"
 #include "link/handshake.h"
+#include "link/instrumentsession.h"
 #include "measure/replyinterpreter.h"
 #include "measure/tgraff.h"
+#include "platform/application.h"
 #include "platform/language.h"
 #include "support/programfixture.h"
 
@@ -20,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QStyleOption>
 #include <QTextDocument>
 #include <QtTest>
@@ -27,8 +30,9 @@
 
 // The windows keep their sizes in every language, so a translation has to
 // choose wordings that fit them. Every label, button, group box title and
-// menu bar item of every window, in English, must show its whole text in
-// the rectangle it has.
+// menu bar item of every window, in English (or in the language that
+// ZUNOV_TEST_LANGUAGE names: a run has one, as translations only add up),
+// must show its whole text in the rectangle it has.
 class tst_TextFit : public QObject
 {
     Q_OBJECT
@@ -40,6 +44,8 @@ private slots:
     void everyTextFits();
     void changingTextsFit_data();
     void changingTextsFit();
+    void statusPanelsFit_data();
+    void statusPanelsFit();
 
 private:
     QWidget *windowNamed(const QString &name) const;
@@ -62,8 +68,18 @@ struct Room
 
 Room labelRoom(const QLabel *label)
 {
-    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                      -label->margin(), -label->margin());
+    QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                -label->margin());
+    // A framed label without an indent of its own paints its text half an
+    // "x" in from the frame on the side it is aligned to.
+    const int indent =
+        label->indent() < 0 && label->frameWidth() > 0
+            ? label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - label->margin()
+            : label->indent();
+    if (indent > 0 && (label->alignment() & Qt::AlignLeft))
+        room.setLeft(room.left() + indent);
+    if (indent > 0 && (label->alignment() & Qt::AlignRight))
+        room.setRight(room.right() - indent);
     if (label->wordWrap()) {
         // A wrapped text fits when all its lines fit the height.
         QTextDocument document;
@@ -152,7 +168,7 @@ QStringList textsThatDoNotFit(QWidget *window)
 
 void tst_TextFit::initTestCase()
 {
-    QVERIFY(useLanguage(Language::English));
+    QVERIFY(useLanguage(qEnvironmentVariable("ZUNOV_TEST_LANGUAGE", Language::English)));
     m_program = std::make_unique<ProgramFixture>(ProgramFixture::Options{QByteArray(), false});
     m_program->start();
 }
@@ -240,5 +256,84 @@ void tst_TextFit::changingTextsFit()
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
-QTEST_MAIN(tst_TextFit)
+// Every state the status bar can show: every form of device name (with the emulator behind each, so
+// that the link can come up), with and without the recording marker, idle, after a poll that
+// brought the longest of the receiving texts, while an upload starts ("OFFLINE generator") and
+// after it.
+void tst_TextFit::statusPanelsFit_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<bool>("recording");
+    QTest::addColumn<QString>("state");
+    for (const char *device : {"COM1", "COM2147483647", "ttyUSB0",
+                               "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "pts"})
+        for (bool recording : {false, true})
+            for (const char *state : {"idle", "polled", "uploading", "uploaded"})
+                QTest::addRow("%s, %s, %s", device, recording ? "recording" : "not recording",
+                              state)
+                    << QString::fromLatin1(device) << recording << QString::fromLatin1(state);
+}
+
+void tst_TextFit::statusPanelsFit()
+{
+    QFETCH(QString, device);
+    QFETCH(bool, recording);
+    QFETCH(QString, state);
+    ProgramFixture program;
+    const QString slave = QString::fromStdString(program.instrument().slavePath());
+    QByteArray settings = "[NASTAVENI]\r\n";
+    QString name = device;
+    if (device.startsWith(QLatin1String("COM"))) {
+        settings += "Port=" + device.mid(3).toLatin1() + "\r\n";
+    } else if (device == QLatin1String("pts")) {
+        settings += "Zarizeni=" + slave.toUtf8() + "\r\n";
+        name = slave.mid(5);
+    } else {
+        settings += "Zarizeni=" + QDir(program.path()).filePath(device).toUtf8() + "\r\n";
+    }
+    QFile::remove(QDir(program.path()).filePath(QStringLiteral("COM1")));
+    if (device != QLatin1String("pts"))
+        QVERIFY(QFile::link(slave, QDir(program.path()).filePath(device)));
+    program.writeFile(QStringLiteral("ZUNOV.INI"), settings);
+    program.start();
+    TT_ZUNOV *window = program.window();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (recording)
+        QVERIFY(window->startRecording(program.path() + QStringLiteral("/r.csv")));
+    if (state == QLatin1String("polled")) {
+        window->state.online = true;
+        program.instrument().queueReplies({{'e', 1, 2, 3}});
+        QVERIFY(program.poll());
+    } else if (state != QLatin1String("idle")) {
+        QSignalSpy uploaded(&window->session(), &InstrumentSession::uploaded);
+        program.control<QPushButton>("Button2")->click();
+        if (state == QLatin1String("uploaded")) {
+            QVERIFY(uploaded.wait());
+            emit window->Timer1->timeout();
+        }
+    }
+    // Laid out without running the timers, which would put the link panel
+    // back while the upload starts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+
+    const QStringList problems = textsThatDoNotFit(window->statusBar());
+    const QString shownDevice = program.control<QLabel>("Panel2")->text();
+    window->hide();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    const QString marker = QCoreApplication::translate("TT_ZUNOV", "● ZÁZNAM");
+    QCOMPARE(shownDevice.endsWith(marker), recording);
+    // However short the panel, the tool tip names the device in full.
+    QVERIFY2(window->panelToolTip(2).contains(name), qPrintable(window->panelToolTip(2)));
+}
+
+// The program's own application, which maps the fonts the layouts name to
+// the ones installed with it: texts are measured as the program shows them.
+int main(int argc, char *argv[])
+{
+    Application app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    tst_TextFit test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_textfit.moc"

@@ -1,5 +1,8 @@
 #include "app/statusbarpanels.h"
 
+#include "app/elidedpanellabel.h"
+#include "app/panelwidth.h"
+
 #include <QEvent>
 #include <QStatusBar>
 
@@ -7,17 +10,22 @@ StatusBarPanels::StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels)
     : m_bar(bar)
 {
     for (qsizetype i = 0; i < panels.size(); ++i) {
-        auto *label = new QLabel(panels[i].text, bar);
+        ElidedPanelLabel *givingWay = panels[i].givesWay ? new ElidedPanelLabel(bar) : nullptr;
+        QLabel *label = givingWay ? givingWay : new QLabel(bar);
         label->setObjectName(QStringLiteral("Panel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // The widths are the least each panel gets; the last panel takes
-        // the rest of the bar so that a long action text is never cut.
-        label->setMinimumWidth(panels[i].width);
+        // The last panel takes the rest of the bar so that a long action text
+        // is never cut.
         bar->addWidget(label, i == panels.size() - 1 ? 1 : 0);
         m_labels.append(label);
+        m_givingWay.append(givingWay);
         m_texts.append(panels[i].text);
         m_markers.append(QString());
         m_minimumWidths.append(panels[i].width);
+        // The widths are the least each panel gets while the bar has room.
+        if (givingWay)
+            givingWay->setPreferredWidth(panels[i].width);
+        refresh(int(i));
     }
     m_measure.setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->installEventFilter(this);
@@ -53,9 +61,26 @@ void StatusBarPanels::refresh(int index)
     QLabel *label = m_labels.at(index);
     const QString shown =
         marker.isEmpty() || text.isEmpty() ? text + marker : text + QLatin1Char(' ') + marker;
-    if (m_pinned && !fitsAsLaidOut(index, shown))
+    const bool layOutAgain =
+        m_pinned && (!fitsAsLaidOut(index, shown) || givesRoomBack(index, shown));
+    if (ElidedPanelLabel *givingWay = m_givingWay.at(index))
+        givingWay->setParts(text, marker);
+    else
+        label->setText(shown);
+    if (layOutAgain)
         unpin();
-    label->setText(shown);
+    else if (!m_pinned)
+        applyLeastWidth(index);
+}
+
+void StatusBarPanels::applyLeastWidth(int index)
+{
+    QLabel *label = m_labels.at(index);
+    // Zero leaves it to the label's own least size, its marker.
+    const int least = m_givingWay.at(index) ? 0
+                                            : std::max(m_minimumWidths.at(index),
+                                                       panelWidthFor(label, label->text()));
+    label->setMinimumSize(least, 0);
 }
 
 void StatusBarPanels::setToolTip(int index, const QString &text)
@@ -106,7 +131,7 @@ void StatusBarPanels::unpin()
         return;
     m_pinned = false;
     for (qsizetype i = 0; i < m_labels.size(); ++i) {
-        m_labels[i]->setMinimumSize(m_minimumWidths.at(i), 0);
+        applyLeastWidth(int(i));
         m_labels[i]->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
@@ -122,6 +147,18 @@ bool StatusBarPanels::fitsAsLaidOut(int index, const QString &shown)
     const QSize natural = naturalSize(index, shown);
     const bool takesTheRest = index == m_labels.size() - 1;
     return takesTheRest ? natural.width() <= label->width() : natural.width() == label->width();
+}
+
+// Whether a panel that gives way is short of the room it would like, and
+// this text, narrower than the panel is now, would leave some to it.
+bool StatusBarPanels::givesRoomBack(int index, const QString &shown)
+{
+    for (const ElidedPanelLabel *givingWay : std::as_const(m_givingWay)) {
+        if (givingWay && givingWay != m_givingWay.at(index)
+            && givingWay->width() < givingWay->sizeHint().width())
+            return naturalSize(index, shown).width() < m_labels.at(index)->width();
+    }
+    return false;
 }
 
 QSize StatusBarPanels::naturalSize(int index, const QString &shown)

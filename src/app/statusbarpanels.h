@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+class ElidedPanelLabel;
 class QStatusBar;
 
 // The main window's status bar as a row of fixed panels addressed by index,
@@ -19,6 +20,10 @@ public:
     {
         QString text;
         int width;
+        // A panel that gives way: when the bar cannot show every text whole,
+        // this one's text is elided so that the others' are not cut. Its
+        // marker is never elided.
+        bool givesWay = false;
     };
 
     StatusBarPanels(QStatusBar *bar, const QList<Panel> &panels);
@@ -41,6 +46,10 @@ private:
     void refresh(int index);
     QList<QRect> panelGeometries() const;
 
+    // The least width a panel may have: one that gives way, what shows its
+    // marker; any other, what shows its text whole.
+    void applyLeastWidth(int index);
+
     // Pinned, the panels keep the sizes the bar last gave them, so that a new
     // text asks the bar for no new layout; a text that needs another width
     // lets go of all of them first, and the layout that follows pins them
@@ -48,10 +57,12 @@ private:
     void pin();
     void unpin();
     bool fitsAsLaidOut(int index, const QString &shown);
+    bool givesRoomBack(int index, const QString &shown);
     QSize naturalSize(int index, const QString &shown);
 
     QStatusBar *m_bar;
     QList<QLabel *> m_labels;
+    QList<ElidedPanelLabel *> m_givingWay; // null for a panel that does not
     QStringList m_texts;
     QStringList m_markers;
     QList<QRect> m_geometries;

@@ -37,7 +37,8 @@ QList<StatusBarPanels::Panel> initialStatusPanels()
     return {
         {QCoreApplication::translate("TT_ZUNOV", "Stav:"), 40},
         {StatusPanel::OfflineText, 60},
-        {QString(), 100},
+        // The device's name gives way before any other text is cut.
+        {QString(), 100, true},
         {QCoreApplication::translate("TT_ZUNOV", "Akce:"), 50},
         {QCoreApplication::translate("TT_ZUNOV", NoCommunicationText), 50},
     };
