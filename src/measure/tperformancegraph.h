@@ -111,7 +111,6 @@ private:
     void DisplayPoints(int y);
     void PaintBar(int colour, int base, int height);
     void PaintLine(int colour, int from, int to);
-    void drawVerticalGridLines(int64_t first, int64_t right);
     int valueToPixels(int value) const;
     void repaintNow();
 
